@@ -1,0 +1,5 @@
+#include "app/program_run.h"
+
+int main(int argc, char** argv) {
+    return RunPlaceValueProgram(argc, argv);
+}

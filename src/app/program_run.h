@@ -1,0 +1,9 @@
+#pragma once
+
+// The whole run of the program, from the check for a display to the end of the event loop.
+// Returns the process's exit status.
+int RunPlaceValueProgram(int argc, char** argv);
+
+// Routes SIGTERM and SIGINT into the end of the program through the event loop; the signal
+// handler itself only writes to a pipe.
+void RouteTerminationSignalsToEnd();

@@ -1,0 +1,65 @@
+#include "exercises/place_value_question.h"
+
+#include "exercises/number_text.h"
+#include "toolkit/random_source.h"
+
+namespace {
+
+float drawBelow(tk::RandomSource& random, int n) {
+    return static_cast<float>(tk::numberBelow(random.draw(), n));
+}
+
+} // namespace
+
+QString WholePartCaption(float wholePart) {
+    return QStringLiteral(u" و") + FormatNumber(wholePart);
+}
+
+void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question,
+                      tk::RandomSource& random) {
+    random.reseedFromClock();
+    for (;;) {
+        board.setNumberColour(NumberLabel::Label1, kDigitColour);
+        board.setNumberColour(NumberLabel::Label2, kDigitColour);
+        board.setNumberColour(NumberLabel::Label3, kDigitColour);
+
+        question.ThousandthsDigit = drawBelow(random, 10);
+        question.HundredthsDigit = drawBelow(random, 10);
+        question.TenthsDigit = drawBelow(random, 10);
+        question.WholePart = drawBelow(random, 1000);
+        const int place = tk::numberBelow(random.draw(), 3);
+
+        board.setNumberCaption(NumberLabel::Label1, FormatNumber(question.ThousandthsDigit));
+        board.setNumberCaption(NumberLabel::Label2, FormatNumber(question.HundredthsDigit));
+        board.setNumberCaption(NumberLabel::Label3, FormatNumber(question.TenthsDigit));
+        board.setNumberCaption(NumberLabel::Label4, WholePartCaption(question.WholePart));
+
+        float digit = 0;
+        float divisor = 0;
+        NumberLabel label = NumberLabel::Label1;
+        switch (place) {
+        case 0:
+            digit = question.ThousandthsDigit;
+            divisor = kThousandthsDivisor;
+            label = NumberLabel::Label1;
+            break;
+        case 1:
+            digit = question.HundredthsDigit;
+            divisor = kHundredthsDivisor;
+            label = NumberLabel::Label2;
+            break;
+        default:
+            digit = question.TenthsDigit;
+            divisor = kTenthsDivisor;
+            label = NumberLabel::Label3;
+            break;
+        }
+        if (digit == 0) {
+            continue;
+        }
+        board.setNumberColour(label, kChosenDigitColour);
+        question.ChosenDigit = digit;
+        question.CorrectAnswer = PlaceValue(digit, divisor);
+        return;
+    }
+}

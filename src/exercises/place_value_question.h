@@ -1,0 +1,57 @@
+#pragma once
+
+// A place-value question: a number with a whole part and three decimal digits, one decimal
+// digit chosen (shown red), and the value that digit has because of its place.
+
+#include "toolkit/colour_value.h"
+
+#include <QString>
+
+namespace tk {
+class RandomSource;
+}
+
+struct PlaceValueQuestion {
+    float ThousandthsDigit = 0; // shown in Label1
+    float HundredthsDigit = 0;  // shown in Label2
+    float TenthsDigit = 0;      // shown in Label3
+    float WholePart = 0;        // shown in Label4
+    float ChosenDigit = 0;      // copy of the digit at the chosen place, 1 to 9
+    float CorrectAnswer = 0;    // ChosenDigit / the place's divisor, at single precision
+};
+
+// The four number labels of an exercise screen; Label1 to Label3 hold the thousandths,
+// hundredths and tenths digit, Label4 the whole part.
+enum class NumberLabel { Label1 = 1, Label2 = 2, Label3 = 3, Label4 = 4 };
+
+// Where GenerateQuestion paints the question.
+class QuestionBoard {
+public:
+    QuestionBoard() = default;
+    QuestionBoard(const QuestionBoard&) = delete;
+    QuestionBoard& operator=(const QuestionBoard&) = delete;
+    virtual ~QuestionBoard() = default;
+
+    virtual void setNumberCaption(NumberLabel label, const QString& caption) = 0;
+    virtual void setNumberColour(NumberLabel label, tk::ColourValue colour) = 0;
+};
+
+inline constexpr tk::ColourValue kDigitColour = tk::kSystemHighlightedTextColour;
+inline constexpr tk::ColourValue kChosenDigitColour = tk::rgb(255, 0, 0);
+
+// Divisors of the three decimal places, by the clicked candidate or the drawn place.
+inline constexpr float kThousandthsDivisor = 1000;
+inline constexpr float kHundredthsDivisor = 100;
+inline constexpr float kTenthsDivisor = 10;
+
+// A digit's value at the place with this divisor, computed at single precision.
+inline float PlaceValue(float digit, float divisor) {
+    return digit / divisor;
+}
+
+// The caption of the whole-part label: a blank, the letter waw, then the whole part.
+QString WholePartCaption(float wholePart);
+
+// Reseeds the generator, draws until the chosen digit is not 0 (each attempt redraws all five
+// numbers and repaints all four labels), then colours the chosen digit red and stores the answer.
+void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question, tk::RandomSource& random);

@@ -1,0 +1,74 @@
+#pragma once
+
+// The text box, the button and the shape of the screens.
+
+#include "toolkit/colour_value.h"
+#include "toolkit/fonts.h"
+#include "toolkit/twips.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+namespace tk {
+
+struct TextBoxDesign {
+    QString name;
+    TwipsRect box;
+    FontDesign font;
+    ColourValue textColour = 0;
+    ColourValue background = kSystemWindowColour;
+    bool rightToLeft = true;
+};
+
+// One line of editable text, centred.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    TextBox(QWidget* screen, const TextBoxDesign& design);
+};
+
+struct ButtonDesign {
+    QString name;
+    QString caption;
+    TwipsRect box;
+    FontDesign font;
+    ColourValue face = 0;
+    bool rightToLeft = true;
+};
+
+// A push button whose face is drawn in its own colour; never a default button, so Enter in a
+// text box does not click it.
+class Button : public QPushButton {
+    Q_OBJECT
+public:
+    Button(QWidget* screen, const ButtonDesign& design);
+};
+
+enum class ShapeKind { Rectangle, Oval };
+
+struct ShapeDesign {
+    QString name;
+    ShapeKind kind = ShapeKind::Rectangle;
+    TwipsRect box;
+    ColourValue fill = 0;
+    bool outlined = false;
+    ColourValue outline = 0;
+    int outlineWidth = 1; // pixels, drawn inside the shape's outline
+};
+
+// Decoration: an opaque rectangle or oval. It takes no mouse events, so the pointer over it
+// counts as over the screen background. Made before the controls that lie on it.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    Shape(QWidget* screen, const ShapeDesign& design);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ShapeDesign design_;
+};
+
+} // namespace tk

@@ -1,0 +1,57 @@
+#include "toolkit/fonts.h"
+
+namespace tk {
+
+QString designedFaceName(Face face) {
+    switch (face) {
+    case Face::ArabicTransparent:
+        return QStringLiteral("Arabic Transparent");
+    case Face::MsSansSerif:
+        return QStringLiteral("MS Sans Serif");
+    case Face::Arial:
+        return QStringLiteral("Arial");
+    }
+    return {};
+}
+
+// Amiri is the narrowest Arabic face Debian has and the only one that keeps the large captions
+// (headings, feedback, the reading question) inside their windows at the designed sizes.
+// The menu and navigation labels get Noto Naskh Arabic: plainer strokes for small captions,
+// and still inside the boxes and ovals they were designed for (Noto Sans Arabic is not).
+// The one Arial line mixes Latin key names with Arabic: Noto Sans for the Latin letters and
+// Noto Sans Arabic for the Arabic ones, a matching sans pair.
+QStringList substituteFaces(Face face) {
+    switch (face) {
+    case Face::ArabicTransparent:
+        return {QStringLiteral("Amiri"), QStringLiteral("Noto Naskh Arabic")};
+    case Face::MsSansSerif:
+        return {QStringLiteral("Noto Naskh Arabic"), QStringLiteral("Amiri")};
+    case Face::Arial:
+        return {QStringLiteral("Noto Sans"), QStringLiteral("Noto Sans Arabic")};
+    }
+    return {};
+}
+
+void InstallFaceSubstitutes() {
+    static const bool installed = [] {
+        for (const Face face : {Face::ArabicTransparent, Face::MsSansSerif, Face::Arial}) {
+            QFont::removeSubstitutions(designedFaceName(face));
+            QFont::insertSubstitutions(designedFaceName(face), substituteFaces(face));
+        }
+        return true;
+    }();
+    static_cast<void>(installed);
+}
+
+QFont makeFont(const FontDesign& design) {
+    InstallFaceSubstitutes();
+    // The designed face is asked for first, where a machine has it; each substitute then fills
+    // in the glyphs the faces before it lack.
+    QFont font(designedFaceName(design.face));
+    font.setFamilies(QStringList{designedFaceName(design.face)} + substituteFaces(design.face));
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    return font;
+}
+
+} // namespace tk

@@ -1,0 +1,29 @@
+#pragma once
+
+// The faces the screens are designed with, and the installed faces that stand in for them.
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+namespace tk {
+
+enum class Face { ArabicTransparent, MsSansSerif, Arial };
+
+struct FontDesign {
+    Face face = Face::ArabicTransparent;
+    double points = 12;
+    bool bold = false;
+};
+
+// The designed name of a face, as the screens ask for it.
+QString designedFaceName(Face face);
+// The installed faces that stand in for a designed face, best first.
+QStringList substituteFaces(Face face);
+
+// Registers the substitutes with Qt's font matching; runs once, before any screen is made.
+void InstallFaceSubstitutes();
+
+QFont makeFont(const FontDesign& design);
+
+} // namespace tk

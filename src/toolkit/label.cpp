@@ -1,0 +1,145 @@
+#include "toolkit/label.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTextLayout>
+#include <QTextOption>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tk {
+
+namespace {
+
+Qt::Alignment horizontalFlag(Alignment alignment) {
+    switch (alignment) {
+    case Alignment::Left:
+        return Qt::AlignLeft;
+    case Alignment::Right:
+        return Qt::AlignRight;
+    case Alignment::Centre:
+        return Qt::AlignHCenter;
+    }
+    return Qt::AlignLeft;
+}
+
+} // namespace
+
+Label::Label(QWidget* screen, const LabelDesign& design)
+    : QWidget(screen)
+    , caption_(design.caption)
+    , colour_(design.colour)
+    , alignment_(design.alignment)
+    , autoSize_(design.autoSize)
+    , rightToLeft_(design.rightToLeft)
+    , centreOnWindow_(design.centreOnWindow)
+    , box_(design.box) {
+    setObjectName(design.name);
+    setFont(makeFont(design.font));
+    setAutoFillBackground(false); // transparent: the window shows through
+    // Tracking makes moves over a label the label's own, never the background's.
+    setMouseTracking(true);
+    setGeometry(twipsToPixels(box_.left), twipsToPixels(box_.top), twipsToPixels(box_.width),
+                twipsToPixels(box_.height));
+    setAccessibleName(caption_);
+    fitToCaption();
+    setVisible(design.visible);
+}
+
+void Label::setCaption(const QString& caption) {
+    if (caption == caption_) {
+        return;
+    }
+    caption_ = caption;
+    setAccessibleName(caption_);
+    fitToCaption();
+    update();
+}
+
+void Label::setTextColour(ColourValue colour) {
+    if (colour == colour_) {
+        return;
+    }
+    colour_ = colour;
+    update();
+}
+
+double Label::captionWidth() const {
+    QTextOption option;
+    option.setTextDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
+    QTextLayout layout(caption_, font());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line.isValid() ? line.naturalTextWidth() : 0.0;
+}
+
+void Label::fitToCaption() {
+    // A fixed box is kept unless the caption needs more room: nothing is ever clipped.
+    const QFontMetricsF metrics(font());
+    const int captionWidth = static_cast<int>(std::ceil(this->captionWidth()));
+    const int captionHeight = static_cast<int>(std::ceil(metrics.height()));
+    const int width = autoSize_ ? captionWidth : std::max(captionWidth, twipsToPixels(box_.width));
+    const int height =
+        autoSize_ ? captionHeight : std::max(captionHeight, twipsToPixels(box_.height));
+
+    int left = 0;
+    if (centreOnWindow_ && parentWidget() != nullptr) {
+        left = (parentWidget()->width() - width) / 2;
+    } else {
+        switch (alignment_) {
+        case Alignment::Left:
+            left = twipsToPixels(box_.left);
+            break;
+        case Alignment::Right:
+            left = twipsToPixels(box_.right()) - width;
+            break;
+        case Alignment::Centre:
+            left = static_cast<int>(std::lround(
+                static_cast<double>(box_.doubleCentreX()) / (2.0 * kTwipsPerPixel) - width / 2.0));
+            break;
+        }
+    }
+    int top = twipsToPixels(box_.top);
+    if (parentWidget() != nullptr) {
+        left = std::clamp(left, 0, std::max(0, parentWidget()->width() - width));
+        top = std::clamp(top, 0, std::max(0, parentWidget()->height() - height));
+    }
+    setGeometry(left, top, width, height);
+}
+
+void Label::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font());
+    painter.setPen(toQColor(colour_));
+    QTextOption option(horizontalFlag(alignment_) | Qt::AlignTop | Qt::AlignAbsolute);
+    option.setTextDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setWrapMode(QTextOption::NoWrap);
+    painter.drawText(QRectF(rect()), caption_, option);
+}
+
+void Label::mousePressEvent(QMouseEvent* event) {
+    // Accepting the press makes the release come here as well.
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click) {
+        Q_EMIT clicked();
+    }
+    event->accept();
+}
+
+void Label::mouseMoveEvent(QMouseEvent* event) {
+    Q_EMIT mouseMoved();
+    event->accept();
+}
+
+} // namespace tk

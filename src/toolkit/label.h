@@ -1,0 +1,72 @@
+#pragma once
+
+// A label: a caption painted on a transparent background, optionally sized to its caption.
+
+#include "toolkit/colour_value.h"
+#include "toolkit/fonts.h"
+#include "toolkit/twips.h"
+
+#include <QWidget>
+
+namespace tk {
+
+enum class Alignment { Left, Right, Centre };
+
+struct LabelDesign {
+    QString name;
+    QString caption;
+    TwipsRect box;
+    FontDesign font;
+    ColourValue colour = 0;
+    Alignment alignment = Alignment::Left;
+    bool autoSize = false;
+    bool rightToLeft = true;
+    bool visible = true;
+    // Keep the label centred on its window's width instead of on its designed box.
+    bool centreOnWindow = false;
+};
+
+// A self-sizing label keeps one point of its designed box as its caption changes: the right
+// edge when right-justified, the centre when centred, the left edge otherwise; the top stays.
+// It never leaves its window. Right-to-left labels lay their caption out as a right-to-left
+// paragraph, whatever character it begins with.
+class Label : public QWidget {
+    Q_OBJECT
+public:
+    Label(QWidget* screen, const LabelDesign& design);
+
+    void setCaption(const QString& caption);
+    const QString& caption() const { return caption_; }
+    void setTextColour(ColourValue colour);
+    ColourValue textColour() const { return colour_; }
+    Alignment alignment() const { return alignment_; }
+    bool isRightToLeft() const { return rightToLeft_; }
+    bool isAutoSize() const { return autoSize_; }
+
+    // Width of the caption as laid out, in logical pixels.
+    double captionWidth() const;
+
+Q_SIGNALS:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void fitToCaption();
+
+    QString caption_;
+    ColourValue colour_;
+    Alignment alignment_;
+    bool autoSize_;
+    bool rightToLeft_;
+    bool centreOnWindow_;
+    TwipsRect box_;
+    bool pressed_ = false;
+};
+
+} // namespace tk

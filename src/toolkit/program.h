@@ -1,0 +1,25 @@
+#pragma once
+
+// The end of the program and the program-wide input gate.
+
+#include <functional>
+
+namespace tk {
+
+// Ends the run at once, inside the running handler: stops every timer, hides every screen,
+// lets no further input through and leaves the event loop with status 0. No screen is asked
+// to close; nothing is saved or confirmed.
+void EndProgram();
+
+// Whether EndProgram has run.
+bool ProgramHasEnded();
+
+// Test seam: replaces leaving the event loop (the last step of EndProgram); an empty function
+// restores it. Also clears the ended state, so a test can start afresh.
+void SetProgramExitForTests(std::function<void()> exit);
+
+// Installs, once, the application-wide filter that gives screens their key preview and drops
+// input after the end. Every screen calls it when it is made.
+void InstallProgramEventFilter();
+
+} // namespace tk
