@@ -32,13 +32,15 @@ private:
     std::unique_ptr<ScreenDirectory> screens_;
 
     // The run up to the menu, as the splash timer leaves it.
-    Form4& reachMenu() {
+    Form4& reachMenu()
+    {
         screens_->start();
         screens_->form1().Timer1->fireNow();
         return screens_->form4();
     }
 
-    tk::Screen& activity(const QString& name) {
+    tk::Screen& activity(const QString& name)
+    {
         if (name == QLatin1String("Form2")) {
             return screens_->form2();
         }
@@ -48,33 +50,38 @@ private:
         return screens_->form5();
     }
 
-    static void clickLabel(const QObject* screen, const QString& name) {
+    static void clickLabel(const QObject* screen, const QString& name)
+    {
         auto* label = control<tk::Label>(screen, name);
         QVERIFY2(label != nullptr, qPrintable(name));
         QTest::mouseClick(label, Qt::LeftButton, {}, centreOf(label));
     }
 
-    static void verifyOneVisible(const tk::Screen* expected) {
+    static void verifyOneVisible(const tk::Screen* expected)
+    {
         const auto visible = visibleScreens();
         QCOMPARE(visible.size(), 1);
         QCOMPARE(visible.front(), expected);
     }
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         recorder_ = std::make_unique<ProgramEndRecorder>();
         random_ = std::make_unique<ScriptedRandom>();
         randomOverride_ = std::make_unique<SharedRandomOverride>(*random_);
         screens_ = std::make_unique<ScreenDirectory>();
     }
-    void cleanup() {
+    void cleanup()
+    {
         screens_.reset();
         randomOverride_.reset();
         random_.reset();
         recorder_.reset();
     }
 
-    void splashTickOpensTheMenuOnceThenStops() {
+    void splashTickOpensTheMenuOnceThenStops()
+    {
         screens_->start();
         Form1& splash = screens_->form1();
         QVERIFY(splash.Timer1->isEnabled());
@@ -91,7 +98,8 @@ private Q_SLOTS:
         QCOMPARE(screens_->madeForm1(), &splash); // hidden, not destroyed
     }
 
-    void clicksAndKeysOnTheSplashDoNothing() {
+    void clicksAndKeysOnTheSplashDoNothing()
+    {
         screens_->start();
         Form1& splash = screens_->form1();
         for (auto* label : splash.findChildren<tk::Label*>()) {
@@ -107,7 +115,8 @@ private Q_SLOTS:
         QVERIFY(screens_->madeForm4() == nullptr);
     }
 
-    void menuEntryOpensItsScreenAndReturnComesBack_data() {
+    void menuEntryOpensItsScreenAndReturnComesBack_data()
+    {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("returnLabel");
@@ -115,7 +124,8 @@ private Q_SLOTS:
         QTest::newRow("choose exercise") << u"Label3"_s << u"Form3"_s << u"Label11"_s;
         QTest::newRow("reading practice") << u"Label4"_s << u"Form5"_s << u"Label4"_s;
     }
-    void menuEntryOpensItsScreenAndReturnComesBack() {
+    void menuEntryOpensItsScreenAndReturnComesBack()
+    {
         QFETCH(QString, entry);
         QFETCH(QString, screen);
         QFETCH(QString, returnLabel);
@@ -137,7 +147,8 @@ private Q_SLOTS:
         QCOMPARE(recorder_->ends(), 0);
     }
 
-    void clickInsideAnOvalButOutsideItsLabelDoesNothing() {
+    void clickInsideAnOvalButOutsideItsLabelDoesNothing()
+    {
         Form4& menu = reachMenu();
         auto* oval = menu.findChild<QWidget*>(QStringLiteral("Shape3"));
         QVERIFY(oval != nullptr);
@@ -147,7 +158,8 @@ private Q_SLOTS:
         QVERIFY(screens_->madeForm5() == nullptr);
     }
 
-    void escEndsTheRunOnlyWhereTheKeyboardIsHeard_data() {
+    void escEndsTheRunOnlyWhereTheKeyboardIsHeard_data()
+    {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<bool>("ends");
         QTest::newRow("write exercise") << u"Form2"_s << true;
@@ -155,7 +167,8 @@ private Q_SLOTS:
         QTest::newRow("choose exercise") << u"Form3"_s << false;
         QTest::newRow("main menu") << u"Form4"_s << false;
     }
-    void escEndsTheRunOnlyWhereTheKeyboardIsHeard() {
+    void escEndsTheRunOnlyWhereTheKeyboardIsHeard()
+    {
         QFETCH(QString, screen);
         QFETCH(bool, ends);
         Form4& menu = reachMenu();
@@ -176,7 +189,8 @@ private Q_SLOTS:
         }
     }
 
-    void escEndsTheWriteExerciseFromItsTextBox() {
+    void escEndsTheWriteExerciseFromItsTextBox()
+    {
         Form4& menu = reachMenu();
         Form2& write = screens_->form2();
         SwitchScreen(menu, write);
@@ -190,7 +204,8 @@ private Q_SLOTS:
         QCOMPARE(recorder_->ends(), 1);
     }
 
-    void everyExitLabelEndsTheRun_data() {
+    void everyExitLabelEndsTheRun_data()
+    {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("exitLabel");
         QTest::newRow("main menu") << u"Form4"_s << u"Label1"_s;
@@ -198,7 +213,8 @@ private Q_SLOTS:
         QTest::newRow("choose exercise") << u"Form3"_s << u"Label10"_s;
         QTest::newRow("reading practice") << u"Form5"_s << u"Label3"_s;
     }
-    void everyExitLabelEndsTheRun() {
+    void everyExitLabelEndsTheRun()
+    {
         QFETCH(QString, screen);
         QFETCH(QString, exitLabel);
         Form4& menu = reachMenu();
@@ -213,7 +229,8 @@ private Q_SLOTS:
         QVERIFY(visibleScreens().isEmpty());
     }
 
-    void aPendingTimerNeverFiresAfterTheEnd() {
+    void aPendingTimerNeverFiresAfterTheEnd()
+    {
         screens_->start();
         Form1& splash = screens_->form1();
         QVERIFY(splash.Timer1->isEnabled());
@@ -223,7 +240,8 @@ private Q_SLOTS:
         QVERIFY(screens_->madeForm4() == nullptr);
     }
 
-    void aTourKeepsExactlyOneScreenVisible() {
+    void aTourKeepsExactlyOneScreenVisible()
+    {
         Form4& menu = reachMenu();
         const QList<std::pair<QString, QString>> tour = {{u"Label2"_s, u"Label6"_s},
                                                          {u"Label3"_s, u"Label11"_s},
@@ -240,7 +258,8 @@ private Q_SLOTS:
         QVERIFY(!screens_->form1().isVisible()); // the splash never comes back
     }
 
-    void everyCaptionIsCoveredByItsFace() {
+    void everyCaptionIsCoveredByItsFace()
+    {
         Form4& menu = reachMenu();
         Q_UNUSED(menu);
         screens_->form2();

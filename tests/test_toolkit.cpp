@@ -24,14 +24,16 @@ public:
         : tk::Screen({.name = QStringLiteral("Recording"),
                       .clientWidth = 6000,
                       .clientHeight = 4500,
-                      .background = tk::rgb(0, 0, 0)}) {}
+                      .background = tk::rgb(0, 0, 0)})
+    {}
     QList<int> keys;
     int loads = 0;
     bool visibleDuringLoad = true;
     int backgroundMoves = 0;
 
 protected:
-    void load() override {
+    void load() override
+    {
         ++loads;
         visibleDuringLoad = isVisible();
     }
@@ -39,7 +41,8 @@ protected:
     void backgroundMouseMove() override { ++backgroundMoves; }
 };
 
-tk::LabelDesign labelDesign(tk::Alignment alignment, bool autoSize = true) {
+tk::LabelDesign labelDesign(tk::Alignment alignment, bool autoSize = true)
+{
     return {.name = QStringLiteral("Probe"),
             .caption = QStringLiteral(u"و"),
             .box = {1500, 600, 1500, 600},
@@ -50,7 +53,8 @@ tk::LabelDesign labelDesign(tk::Alignment alignment, bool autoSize = true) {
 }
 
 // Height of the ink in the columns [from, to) of a picture on black.
-int inkHeight(const QImage& image, int from, int to) {
+int inkHeight(const QImage& image, int from, int to)
+{
     int top = image.height();
     int bottom = -1;
     for (int x = std::max(0, from); x < std::min(image.width(), to); ++x) {
@@ -70,13 +74,15 @@ class TestToolkit : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void selfSizingLabelKeepsItsAnchor_data() {
+    void selfSizingLabelKeepsItsAnchor_data()
+    {
         QTest::addColumn<int>("alignment");
         QTest::newRow("right-justified keeps the right edge") << int(tk::Alignment::Right);
         QTest::newRow("centred keeps the centre") << int(tk::Alignment::Centre);
         QTest::newRow("left-justified keeps the left edge") << int(tk::Alignment::Left);
     }
-    void selfSizingLabelKeepsItsAnchor() {
+    void selfSizingLabelKeepsItsAnchor()
+    {
         QFETCH(int, alignment);
         RecordingScreen screen;
         tk::Label label(&screen, labelDesign(static_cast<tk::Alignment>(alignment)));
@@ -101,7 +107,8 @@ private Q_SLOTS:
         }
     }
 
-    void labelStaysInsideItsWindow() {
+    void labelStaysInsideItsWindow()
+    {
         RecordingScreen screen; // 400 x 300
         tk::LabelDesign design = labelDesign(tk::Alignment::Centre);
         design.box = {5700, 4300, 300, 200}; // near the bottom-right corner
@@ -112,7 +119,8 @@ private Q_SLOTS:
         QVERIFY(label.x() >= 0);
     }
 
-    void fixedBoxGrowsRatherThanClip() {
+    void fixedBoxGrowsRatherThanClip()
+    {
         RecordingScreen screen;
         tk::LabelDesign design = labelDesign(tk::Alignment::Right, false);
         design.box = {1500, 600, 150, 150}; // 10 x 10 pixels
@@ -124,12 +132,14 @@ private Q_SLOTS:
         QCOMPARE(label.size(), QSize(10, qMax(10, label.height())));
     }
 
-    void rightToLeftParagraphWhateverTheFirstCharacter_data() {
+    void rightToLeftParagraphWhateverTheFirstCharacter_data()
+    {
         QTest::addColumn<bool>("rightToLeft");
         QTest::newRow("right-to-left: the digit stands at the right") << true;
         QTest::newRow("left-to-right: the digit stands at the left") << false;
     }
-    void rightToLeftParagraphWhateverTheFirstCharacter() {
+    void rightToLeftParagraphWhateverTheFirstCharacter()
+    {
         QFETCH(bool, rightToLeft);
         RecordingScreen screen;
         tk::LabelDesign design = labelDesign(tk::Alignment::Centre);
@@ -150,7 +160,8 @@ private Q_SLOTS:
         }
     }
 
-    void labelClickNeedsPressAndReleaseOnIt() {
+    void labelClickNeedsPressAndReleaseOnIt()
+    {
         RecordingScreen screen;
         tk::Label label(&screen, labelDesign(tk::Alignment::Left));
         screen.show();
@@ -164,7 +175,8 @@ private Q_SLOTS:
         QCOMPARE(clicks.size(), 1);
     }
 
-    void loadRunsOnceBeforeTheFirstShow() {
+    void loadRunsOnceBeforeTheFirstShow()
+    {
         RecordingScreen screen;
         QSignalSpy loaded(&screen, &tk::Screen::loaded);
         QVERIFY(!screen.isLoaded());
@@ -176,7 +188,8 @@ private Q_SLOTS:
         QVERIFY(!screen.visibleDuringLoad);
     }
 
-    void keyPreviewSeesKeysBeforeTheFocusedControl_data() {
+    void keyPreviewSeesKeysBeforeTheFocusedControl_data()
+    {
         QTest::addColumn<bool>("preview");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("text");
@@ -198,7 +211,8 @@ private Q_SLOTS:
         QTest::newRow("a letter, preview off") << false << int(Qt::Key_A) << QStringLiteral("a")
                                                << QList<int>{} << QStringLiteral("a");
     }
-    void keyPreviewSeesKeysBeforeTheFocusedControl() {
+    void keyPreviewSeesKeysBeforeTheFocusedControl()
+    {
         QFETCH(bool, preview);
         QFETCH(int, key);
         QFETCH(QString, text);
@@ -221,14 +235,16 @@ private Q_SLOTS:
         QCOMPARE(box->text(), boxText);
     }
 
-    void keysOnAScreenWithoutFocusedControlReachItsHandler() {
+    void keysOnAScreenWithoutFocusedControlReachItsHandler()
+    {
         RecordingScreen screen;
         screen.show();
         QTest::keyClick(&screen, Qt::Key_Escape);
         QCOMPARE(screen.keys, QList<int>{27});
     }
 
-    void shapesCountAsBackground() {
+    void shapesCountAsBackground()
+    {
         RecordingScreen screen;
         auto* shape = new tk::Shape(&screen, {.name = QStringLiteral("Shape1"),
                                               .kind = tk::ShapeKind::Oval,
@@ -245,7 +261,8 @@ private Q_SLOTS:
         QCOMPARE(screen.backgroundMoves, 1);
     }
 
-    void timerTicksOnlyWhileEnabled() {
+    void timerTicksOnlyWhileEnabled()
+    {
         RecordingScreen screen;
         tk::Timer timer(&screen, QStringLiteral("Timer1"), 3000, false);
         QSignalSpy ticks(&timer, &tk::Timer::tick);
@@ -260,7 +277,8 @@ private Q_SLOTS:
         QCOMPARE(timer.interval(), 3000);
     }
 
-    void closeRequestEndsTheProgram() {
+    void closeRequestEndsTheProgram()
+    {
         ProgramEndRecorder recorder;
         RecordingScreen screen;
         tk::Timer timer(&screen, QStringLiteral("Timer1"), 3000, true);
@@ -273,7 +291,8 @@ private Q_SLOTS:
         QVERIFY(!timer.fireNow());
     }
 
-    void noInputReachesTheScreensAfterTheEnd() {
+    void noInputReachesTheScreensAfterTheEnd()
+    {
         ProgramEndRecorder recorder;
         RecordingScreen screen;
         tk::Label label(&screen, labelDesign(tk::Alignment::Left));

@@ -15,7 +15,8 @@ class TestUnits : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void twipsToPixels_data() {
+    void twipsToPixels_data()
+    {
         QTest::addColumn<int>("twips");
         QTest::addColumn<int>("pixels");
         QTest::newRow("menu width") << 12000 << 800;
@@ -25,13 +26,15 @@ private Q_SLOTS:
         QTest::newRow("just under half") << 3937 << 262;
         QTest::newRow("zero") << 0 << 0;
     }
-    void twipsToPixels() {
+    void twipsToPixels()
+    {
         QFETCH(int, twips);
         QFETCH(int, pixels);
         QCOMPARE(tk::twipsToPixels(twips), pixels);
     }
 
-    void colourValues_data() {
+    void colourValues_data()
+    {
         QTest::addColumn<uint>("value");
         QTest::addColumn<QColor>("colour");
         QTest::newRow("red is the low byte") << uint(0x000000FF) << QColor(255, 0, 0);
@@ -47,13 +50,15 @@ private Q_SLOTS:
             << QGuiApplication::palette().color(QPalette::Active, QPalette::Base);
         QTest::newRow("unknown system colour") << uint(0x80000063) << QColor(Qt::black);
     }
-    void colourValues() {
+    void colourValues()
+    {
         QFETCH(uint, value);
         QFETCH(QColor, colour);
         QCOMPARE(tk::toQColor(value), colour);
     }
 
-    void numberBelowStaysBelowItsLimit_data() {
+    void numberBelowStaysBelowItsLimit_data()
+    {
         QTest::addColumn<float>("r");
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("expected");
@@ -66,14 +71,16 @@ private Q_SLOTS:
         QTest::newRow("a third as float lies above 1/3") << 1.0F / 3.0F << 3 << 1;
         QTest::newRow("seven tenths") << 0.7F << 10 << 6; // 0.7f is just below 0.7
     }
-    void numberBelowStaysBelowItsLimit() {
+    void numberBelowStaysBelowItsLimit()
+    {
         QFETCH(float, r);
         QFETCH(int, n);
         QFETCH(int, expected);
         QCOMPARE(tk::numberBelow(r, n), expected);
     }
 
-    void drawsAreInUnitIntervalAndUseAllBits() {
+    void drawsAreInUnitIntervalAndUseAllBits()
+    {
         tk::ClockSeededRandom random;
         random.reseedFromClock();
         std::set<int> lowBits;
@@ -87,7 +94,8 @@ private Q_SLOTS:
         QCOMPARE(lowBits.size(), std::size_t{256});
     }
 
-    void reseedsInTheSameTickGiveDifferentStreams() {
+    void reseedsInTheSameTickGiveDifferentStreams()
+    {
         tk::ClockSeededRandom random;
         random.mixIn(42);
         const float first = random.draw();

@@ -87,7 +87,8 @@ Form1::Form1()
                   .clientHeight = 6870,
                   .background = tk::rgb(64, 0, 0),
                   .placement = tk::Placement::CentredOnScreen})
-    , Timer1(new tk::Timer(this, QStringLiteral("Timer1"), 3000, true)) {
+    , Timer1(new tk::Timer(this, QStringLiteral("Timer1"), 3000, true))
+{
     for (const Line& line : kLines) {
         const bool large = line.large;
         new tk::Label(this, {.name = QString::fromUtf16(line.name),
@@ -108,7 +109,8 @@ Form1::Form1()
     connect(Timer1, &tk::Timer::tick, this, &Form1::Timer1Tick);
 }
 
-void Form1::Timer1Tick() {
+void Form1::Timer1Tick()
+{
     Q_EMIT menuRequested();
     Timer1->setEnabled(false);
 }

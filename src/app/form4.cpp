@@ -6,7 +6,8 @@
 namespace {
 
 tk::Label* menuEntry(tk::Screen* menu, const QString& name, const QString& caption,
-                     tk::TwipsRect box, tk::ColourValue colour) {
+                     tk::TwipsRect box, tk::ColourValue colour)
+{
     return new tk::Label(menu, {.name = name,
                                 .caption = caption,
                                 .box = box,
@@ -16,7 +17,8 @@ tk::Label* menuEntry(tk::Screen* menu, const QString& name, const QString& capti
                                 .autoSize = true});
 }
 
-void oval(tk::Screen* menu, const QString& name, tk::TwipsRect box) {
+void oval(tk::Screen* menu, const QString& name, tk::TwipsRect box)
+{
     new tk::Shape(menu, {.name = name,
                          .kind = tk::ShapeKind::Oval,
                          .box = box,
@@ -47,7 +49,8 @@ Form4::Form4()
     , Label3(menuEntry(this, QStringLiteral("Label3"), QStringLiteral(u"اختر البلمزية"),
                        {1793, 5160, 2985, 555}, tk::rgb(255, 0, 0)))
     , Label4(menuEntry(this, QStringLiteral("Label4"), QStringLiteral(u"ارقام في الصورة العشرية"),
-                       {4013, 1440, 4020, 555}, tk::rgb(128, 128, 0))) {
+                       {4013, 1440, 4020, 555}, tk::rgb(128, 128, 0)))
+{
     oval(this, QStringLiteral("Shape2"), {1073, 3840, 4455, 3015});
     oval(this, QStringLiteral("Shape1"), {6473, 3720, 4455, 3015});
     oval(this, QStringLiteral("Shape3"), {3773, 240, 4455, 3015});

@@ -1,5 +1,6 @@
 #include "app/program_run.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     return RunPlaceValueProgram(argc, argv);
 }

@@ -19,14 +19,16 @@ namespace {
 
 std::array<int, 2> signalPipe{-1, -1};
 
-void onTerminationSignal(int /*signal*/) {
+void onTerminationSignal(int /*signal*/)
+{
     const char byte = 1;
     // Only async-signal-safe calls here; a full pipe means an end is already on its way.
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
 }
 
 // Whether Qt can open a window here; without one, the toolkit would abort.
-bool hasDisplay() {
+bool hasDisplay()
+{
     const auto isSet = [](const char* name) {
         const char* value = std::getenv(name);
         return value != nullptr && *value != '\0';
@@ -34,7 +36,8 @@ bool hasDisplay() {
     return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
 }
 
-bool asksForPlatform(int argc, char** argv) {
+bool asksForPlatform(int argc, char** argv)
+{
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
         if (argument == "-platform" || argument == "--platform") {
@@ -46,7 +49,8 @@ bool asksForPlatform(int argc, char** argv) {
 
 } // namespace
 
-void RouteTerminationSignalsToEnd() {
+void RouteTerminationSignalsToEnd()
+{
     if (signalPipe[0] >= 0) {
         return;
     }
@@ -69,7 +73,8 @@ void RouteTerminationSignalsToEnd() {
     sigaction(SIGINT, &action, nullptr);
 }
 
-int RunPlaceValueProgram(int argc, char** argv) {
+int RunPlaceValueProgram(int argc, char** argv)
+{
     if (!hasDisplay() && !asksForPlatform(argc, argv)) {
         std::fputs("placevalue: no display found (DISPLAY is not set); the screens can still be "
                    "rendered to PNG files with 'make screenshots'.\n",

@@ -6,7 +6,8 @@
 #include "exercises/form3.h"
 #include "practice/form5.h"
 
-void SwitchScreen(tk::Screen& caller, tk::Screen& target) {
+void SwitchScreen(tk::Screen& caller, tk::Screen& target)
+{
     target.show();
     if (&caller != &target) {
         caller.hide();
@@ -16,11 +17,13 @@ void SwitchScreen(tk::Screen& caller, tk::Screen& target) {
 ScreenDirectory::ScreenDirectory() = default;
 ScreenDirectory::~ScreenDirectory() = default;
 
-void ScreenDirectory::start() {
+void ScreenDirectory::start()
+{
     form1().show();
 }
 
-Form1& ScreenDirectory::form1() {
+Form1& ScreenDirectory::form1()
+{
     if (!form1_) {
         form1_ = std::make_unique<Form1>();
         connect(form1_.get(), &Form1::menuRequested, this,
@@ -29,7 +32,8 @@ Form1& ScreenDirectory::form1() {
     return *form1_;
 }
 
-Form4& ScreenDirectory::form4() {
+Form4& ScreenDirectory::form4()
+{
     if (!form4_) {
         form4_ = std::make_unique<Form4>();
         connect(form4_.get(), &Form4::writeExerciseRequested, this,
@@ -42,12 +46,14 @@ Form4& ScreenDirectory::form4() {
     return *form4_;
 }
 
-template <typename Activity> void ScreenDirectory::wireReturn(Activity& activity) {
+template <typename Activity> void ScreenDirectory::wireReturn(Activity& activity)
+{
     connect(&activity, &tk::ActivityScreen::menuRequested, this,
             [this, &activity] { SwitchScreen(activity, form4()); });
 }
 
-Form2& ScreenDirectory::form2() {
+Form2& ScreenDirectory::form2()
+{
     if (!form2_) {
         form2_ = std::make_unique<Form2>();
         wireReturn(*form2_);
@@ -55,7 +61,8 @@ Form2& ScreenDirectory::form2() {
     return *form2_;
 }
 
-Form3& ScreenDirectory::form3() {
+Form3& ScreenDirectory::form3()
+{
     if (!form3_) {
         form3_ = std::make_unique<Form3>();
         wireReturn(*form3_);
@@ -63,7 +70,8 @@ Form3& ScreenDirectory::form3() {
     return *form3_;
 }
 
-Form5& ScreenDirectory::form5() {
+Form5& ScreenDirectory::form5()
+{
     if (!form5_) {
         form5_ = std::make_unique<Form5>();
         wireReturn(*form5_);

@@ -4,11 +4,13 @@
 
 namespace {
 
-qint16 drawBelow(tk::RandomSource& random, int n) {
+qint16 drawBelow(tk::RandomSource& random, int n)
+{
     return static_cast<qint16>(tk::numberBelow(random.draw(), n));
 }
 
-QString plainDigits(int n) {
+QString plainDigits(int n)
+{
     return QString::number(n);
 }
 
@@ -16,12 +18,14 @@ constexpr char16_t kWaw = u'و';
 
 } // namespace
 
-QString ReadingCaption(int first, int second) {
+QString ReadingCaption(int first, int second)
+{
     return plainDigits(first) + QChar(kWaw) + plainDigits(second);
 }
 
 QString PoseReadingQuestion(ReadingNumbers& numbers, ReadingOccasion occasion,
-                            tk::RandomSource& random) {
+                            tk::RandomSource& random)
+{
     random.reseedFromClock();
     numbers.QuestionKind = drawBelow(random, 10);
     numbers.OneDigit = drawBelow(random, 10);

@@ -19,7 +19,8 @@ ActivityScreen::ActivityScreen(const ScreenDesign& screen, const NavigationDesig
                                   .font = navigation.exitFont,
                                   .colour = navigation.exitColour,
                                   .alignment = Alignment::Right,
-                                  .autoSize = navigation.exitAutoSize})) {
+                                  .autoSize = navigation.exitAutoSize}))
+{
     connect(returnLabel_, &Label::clicked, this, &ActivityScreen::menuRequested);
     connect(exitLabel_, &Label::clicked, this, [] { EndProgram(); });
 }

@@ -8,7 +8,8 @@ namespace tk {
 namespace {
 
 // The system colour numbers of the classic colour table that have a palette counterpart.
-bool paletteRoleFor(unsigned number, QPalette::ColorRole& role) {
+bool paletteRoleFor(unsigned number, QPalette::ColorRole& role)
+{
     switch (number) {
     case 5: // window background
         role = QPalette::Base;
@@ -35,7 +36,8 @@ bool paletteRoleFor(unsigned number, QPalette::ColorRole& role) {
 
 } // namespace
 
-QColor toQColor(ColourValue value) {
+QColor toQColor(ColourValue value)
+{
     if (isSystemColour(value)) {
         QPalette::ColorRole role = QPalette::NoRole;
         if (!paletteRoleFor(value & 0xffU, role)) {

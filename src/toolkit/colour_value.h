@@ -10,7 +10,8 @@ namespace tk {
 
 using ColourValue = std::uint32_t;
 
-constexpr ColourValue rgb(int red, int green, int blue) {
+constexpr ColourValue rgb(int red, int green, int blue)
+{
     return static_cast<ColourValue>((red & 0xff) | ((green & 0xff) << 8) | ((blue & 0xff) << 16));
 }
 
@@ -18,7 +19,8 @@ inline constexpr ColourValue kSystemColourFlag = 0x80000000U;
 inline constexpr ColourValue kSystemWindowColour = kSystemColourFlag | 5U;
 inline constexpr ColourValue kSystemHighlightedTextColour = kSystemColourFlag | 14U;
 
-constexpr bool isSystemColour(ColourValue value) {
+constexpr bool isSystemColour(ColourValue value)
+{
     return (value & kSystemColourFlag) != 0;
 }
 

@@ -2,18 +2,21 @@
 
 #include <QPainter>
 #include <QPalette>
+#include <QTextOption>
 
 namespace tk {
 
 namespace {
-QRect pixelBox(const TwipsRect& box) {
+QRect pixelBox(const TwipsRect& box)
+{
     return {twipsToPixels(box.left), twipsToPixels(box.top), twipsToPixels(box.width),
             twipsToPixels(box.height)};
 }
 } // namespace
 
 TextBox::TextBox(QWidget* screen, const TextBoxDesign& design)
-    : QLineEdit(screen) {
+    : QLineEdit(screen)
+{
     setObjectName(design.name);
     setGeometry(pixelBox(design.box));
     setFont(makeFont(design.font));
@@ -27,7 +30,9 @@ TextBox::TextBox(QWidget* screen, const TextBoxDesign& design)
 }
 
 Button::Button(QWidget* screen, const ButtonDesign& design)
-    : QPushButton(design.caption, screen) {
+    : QPushButton(design.caption, screen)
+    , face_(design.face)
+{
     setObjectName(design.name);
     setGeometry(pixelBox(design.box));
     setFont(makeFont(design.font));
@@ -41,16 +46,55 @@ Button::Button(QWidget* screen, const ButtonDesign& design)
     setAccessibleName(design.caption);
 }
 
+// A classic raised button: the face in its own colour, light and dark bevels that swap when
+// pressed, and a dotted focus frame.
+void Button::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    const QColor face = toQColor(face_);
+    const QRect outer = rect().adjusted(0, 0, -1, -1);
+    const bool down = isDown();
+    painter.fillRect(rect(), face);
+    painter.setPen(Qt::black);
+    painter.drawRect(outer);
+    const QRect bevel = outer.adjusted(1, 1, -1, -1);
+    painter.setPen(down ? face.darker(160) : face.lighter(150));
+    painter.drawLine(bevel.topLeft(), bevel.topRight());
+    painter.drawLine(bevel.topLeft(), bevel.bottomLeft());
+    painter.setPen(down ? face.lighter(150) : face.darker(160));
+    painter.drawLine(bevel.bottomLeft(), bevel.bottomRight());
+    painter.drawLine(bevel.topRight(), bevel.bottomRight());
+
+    QRectF captionArea = QRectF(rect()).adjusted(4, 3, -4, -3);
+    if (down) {
+        captionArea.translate(1, 1);
+    }
+    QTextOption option(Qt::AlignCenter);
+    option.setTextDirection(layoutDirection());
+    option.setWrapMode(QTextOption::WordWrap);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(captionArea, text(), option);
+    if (hasFocus()) {
+        QPen focusPen(Qt::black);
+        focusPen.setStyle(Qt::DotLine);
+        painter.setPen(focusPen);
+        painter.drawRect(outer.adjusted(4, 4, -4, -4));
+    }
+}
+
 Shape::Shape(QWidget* screen, const ShapeDesign& design)
     : QWidget(screen)
-    , design_(design) {
+    , design_(design)
+{
     setObjectName(design.name);
     setGeometry(pixelBox(design.box));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     lower();
 }
 
-void Shape::paintEvent(QPaintEvent* /*event*/) {
+void Shape::paintEvent(QPaintEvent* /*event*/)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const double inset = design_.outlined ? design_.outlineWidth / 2.0 : 0.0;

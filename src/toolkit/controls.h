@@ -43,6 +43,12 @@ class Button : public QPushButton {
     Q_OBJECT
 public:
     Button(QWidget* screen, const ButtonDesign& design);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ColourValue face_;
 };
 
 enum class ShapeKind { Rectangle, Oval };

@@ -2,7 +2,8 @@
 
 namespace tk {
 
-QString designedFaceName(Face face) {
+QString designedFaceName(Face face)
+{
     switch (face) {
     case Face::ArabicTransparent:
         return QStringLiteral("Arabic Transparent");
@@ -18,21 +19,24 @@ QString designedFaceName(Face face) {
 // (headings, feedback, the reading question) inside their windows at the designed sizes.
 // The menu and navigation labels get Noto Naskh Arabic: plainer strokes for small captions,
 // and still inside the boxes and ovals they were designed for (Noto Sans Arabic is not).
-// The one Arial line mixes Latin key names with Arabic: Noto Sans for the Latin letters and
-// Noto Sans Arabic for the Arabic ones, a matching sans pair.
-QStringList substituteFaces(Face face) {
+// The one Arial line mixes Latin key names with Arabic: Noto Sans for the Latin letters, and
+// for the Arabic ones Noto Naskh Arabic, a naskh like Arial's own Arabic letters, narrow
+// enough to leave the line clear of the navigation labels beside it.
+QStringList substituteFaces(Face face)
+{
     switch (face) {
     case Face::ArabicTransparent:
         return {QStringLiteral("Amiri"), QStringLiteral("Noto Naskh Arabic")};
     case Face::MsSansSerif:
         return {QStringLiteral("Noto Naskh Arabic"), QStringLiteral("Amiri")};
     case Face::Arial:
-        return {QStringLiteral("Noto Sans"), QStringLiteral("Noto Sans Arabic")};
+        return {QStringLiteral("Noto Sans"), QStringLiteral("Noto Naskh Arabic")};
     }
     return {};
 }
 
-void InstallFaceSubstitutes() {
+void InstallFaceSubstitutes()
+{
     static const bool installed = [] {
         for (const Face face : {Face::ArabicTransparent, Face::MsSansSerif, Face::Arial}) {
             QFont::removeSubstitutions(designedFaceName(face));
@@ -43,7 +47,8 @@ void InstallFaceSubstitutes() {
     static_cast<void>(installed);
 }
 
-QFont makeFont(const FontDesign& design) {
+QFont makeFont(const FontDesign& design)
+{
     InstallFaceSubstitutes();
     // The designed face is asked for first, where a machine has it; each substitute then fills
     // in the glyphs the faces before it lack.

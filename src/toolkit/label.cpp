@@ -12,7 +12,8 @@ namespace tk {
 
 namespace {
 
-Qt::Alignment horizontalFlag(Alignment alignment) {
+Qt::Alignment horizontalFlag(Alignment alignment)
+{
     switch (alignment) {
     case Alignment::Left:
         return Qt::AlignLeft;
@@ -34,7 +35,8 @@ Label::Label(QWidget* screen, const LabelDesign& design)
     , autoSize_(design.autoSize)
     , rightToLeft_(design.rightToLeft)
     , centreOnWindow_(design.centreOnWindow)
-    , box_(design.box) {
+    , box_(design.box)
+{
     setObjectName(design.name);
     setFont(makeFont(design.font));
     setAutoFillBackground(false); // transparent: the window shows through
@@ -47,7 +49,8 @@ Label::Label(QWidget* screen, const LabelDesign& design)
     setVisible(design.visible);
 }
 
-void Label::setCaption(const QString& caption) {
+void Label::setCaption(const QString& caption)
+{
     if (caption == caption_) {
         return;
     }
@@ -57,7 +60,8 @@ void Label::setCaption(const QString& caption) {
     update();
 }
 
-void Label::setTextColour(ColourValue colour) {
+void Label::setTextColour(ColourValue colour)
+{
     if (colour == colour_) {
         return;
     }
@@ -65,22 +69,34 @@ void Label::setTextColour(ColourValue colour) {
     update();
 }
 
-double Label::captionWidth() const {
+QSizeF Label::captionSize() const
+{
+    // Laid out as painted, so the height covers every face the caption falls back to.
     QTextOption option;
     option.setTextDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setWrapMode(QTextOption::NoWrap);
     QTextLayout layout(caption_, font());
     layout.setTextOption(option);
     layout.beginLayout();
-    QTextLine line = layout.createLine();
+    const QTextLine line = layout.createLine();
     layout.endLayout();
-    return line.isValid() ? line.naturalTextWidth() : 0.0;
+    if (!line.isValid()) {
+        return {0.0, QFontMetricsF(font()).height()};
+    }
+    return {line.naturalTextWidth(), std::max(line.height(), QFontMetricsF(font()).height())};
 }
 
-void Label::fitToCaption() {
+double Label::captionWidth() const
+{
+    return captionSize().width();
+}
+
+void Label::fitToCaption()
+{
     // A fixed box is kept unless the caption needs more room: nothing is ever clipped.
-    const QFontMetricsF metrics(font());
-    const int captionWidth = static_cast<int>(std::ceil(this->captionWidth()));
-    const int captionHeight = static_cast<int>(std::ceil(metrics.height()));
+    const QSizeF caption = captionSize();
+    const int captionWidth = static_cast<int>(std::ceil(caption.width()));
+    const int captionHeight = static_cast<int>(std::ceil(caption.height()));
     const int width = autoSize_ ? captionWidth : std::max(captionWidth, twipsToPixels(box_.width));
     const int height =
         autoSize_ ? captionHeight : std::max(captionHeight, twipsToPixels(box_.height));
@@ -110,7 +126,8 @@ void Label::fitToCaption() {
     setGeometry(left, top, width, height);
 }
 
-void Label::paintEvent(QPaintEvent* /*event*/) {
+void Label::paintEvent(QPaintEvent* /*event*/)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font());
@@ -121,13 +138,15 @@ void Label::paintEvent(QPaintEvent* /*event*/) {
     painter.drawText(QRectF(rect()), caption_, option);
 }
 
-void Label::mousePressEvent(QMouseEvent* event) {
+void Label::mousePressEvent(QMouseEvent* event)
+{
     // Accepting the press makes the release come here as well.
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
 }
 
-void Label::mouseReleaseEvent(QMouseEvent* event) {
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
@@ -137,7 +156,8 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void Label::mouseMoveEvent(QMouseEvent* event) {
+void Label::mouseMoveEvent(QMouseEvent* event)
+{
     Q_EMIT mouseMoved();
     event->accept();
 }

@@ -45,6 +45,8 @@ public:
 
     // Width of the caption as laid out, in logical pixels.
     double captionWidth() const;
+    // Width and height of the caption as laid out, in logical pixels.
+    QSizeF captionSize() const;
 
 Q_SIGNALS:
     void clicked();

@@ -13,7 +13,8 @@ namespace {
 bool ended = false;
 std::function<void()> exitForTests;
 
-bool isInputEvent(const QEvent* event) {
+bool isInputEvent(const QEvent* event)
+{
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
@@ -33,7 +34,8 @@ bool isInputEvent(const QEvent* event) {
 }
 
 // The character code a key press carries, or -1 for keys that carry none (arrows, shift ...).
-int characterCode(const QKeyEvent* event) {
+int characterCode(const QKeyEvent* event)
+{
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -62,7 +64,8 @@ public:
     using QObject::QObject;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
         if (ended) {
             return isInputEvent(event); // after the end nothing reaches the screens
         }
@@ -73,7 +76,8 @@ protected:
     }
 
 private:
-    static void previewKey(QWidget* receiver, const QKeyEvent* event) {
+    static void previewKey(QWidget* receiver, const QKeyEvent* event)
+    {
         auto* screen = qobject_cast<Screen*>(receiver->window());
         if (screen == nullptr) {
             return;
@@ -95,7 +99,8 @@ private:
     }
 };
 
-void InstallProgramEventFilter() {
+void InstallProgramEventFilter()
+{
     static ProgramEventFilter* filter = nullptr;
     if (filter == nullptr && qApp != nullptr) {
         filter = new ProgramEventFilter(qApp);
@@ -103,7 +108,8 @@ void InstallProgramEventFilter() {
     }
 }
 
-void EndProgram() {
+void EndProgram()
+{
     ended = true;
     Timer::stopAll();
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -116,11 +122,13 @@ void EndProgram() {
     }
 }
 
-bool ProgramHasEnded() {
+bool ProgramHasEnded()
+{
     return ended;
 }
 
-void SetProgramExitForTests(std::function<void()> exit) {
+void SetProgramExitForTests(std::function<void()> exit)
+{
     exitForTests = std::move(exit);
     ended = false;
 }

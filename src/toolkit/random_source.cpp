@@ -8,7 +8,8 @@ namespace tk {
 
 namespace {
 
-std::uint64_t splitMix64(std::uint64_t& x) {
+std::uint64_t splitMix64(std::uint64_t& x)
+{
     std::uint64_t z = (x += 0x9e3779b97f4a7c15ULL);
     z = (z ^ (z >> 30U)) * 0xbf58476d1ce4e5b9ULL;
     z = (z ^ (z >> 27U)) * 0x94d049bb133111ebULL;
@@ -19,18 +20,21 @@ RandomSource* replacementSource = nullptr;
 
 } // namespace
 
-int numberBelow(float r, int n) {
+int numberBelow(float r, int n)
+{
     return static_cast<int>(std::floor(static_cast<double>(r) * static_cast<double>(n)));
 }
 
-ClockSeededRandom::ClockSeededRandom() {
+ClockSeededRandom::ClockSeededRandom()
+{
     std::uint64_t seed = 0x5eed'1234'abcd'0001ULL;
     for (auto& word : state_) {
         word = splitMix64(seed);
     }
 }
 
-void ClockSeededRandom::mixIn(std::uint64_t value) {
+void ClockSeededRandom::mixIn(std::uint64_t value)
+{
     std::uint64_t mixer = value ^ (++reseeds_ * 0xd1b54a32d192ed03ULL);
     for (auto& word : state_) {
         word ^= splitMix64(mixer);
@@ -41,13 +45,15 @@ void ClockSeededRandom::mixIn(std::uint64_t value) {
     next();
 }
 
-void ClockSeededRandom::reseedFromClock() {
+void ClockSeededRandom::reseedFromClock()
+{
     const auto wall = std::chrono::system_clock::now().time_since_epoch().count();
     const auto steady = std::chrono::steady_clock::now().time_since_epoch().count();
     mixIn(static_cast<std::uint64_t>(wall) ^ std::rotl(static_cast<std::uint64_t>(steady), 32));
 }
 
-std::uint64_t ClockSeededRandom::next() {
+std::uint64_t ClockSeededRandom::next()
+{
     const std::uint64_t result = std::rotl(state_[1] * 5, 7) * 9;
     const std::uint64_t t = state_[1] << 17U;
     state_[2] ^= state_[0];
@@ -59,17 +65,20 @@ std::uint64_t ClockSeededRandom::next() {
     return result;
 }
 
-float ClockSeededRandom::draw() {
+float ClockSeededRandom::draw()
+{
     // 24 bits fill a float's significand exactly: the largest draw is 1 - 2^-24, never 1.
     return static_cast<float>(next() >> 40U) * 0x1p-24F;
 }
 
-RandomSource& sharedRandom() {
+RandomSource& sharedRandom()
+{
     static ClockSeededRandom programRandom;
     return replacementSource != nullptr ? *replacementSource : programRandom;
 }
 
-void setSharedRandom(RandomSource* replacement) {
+void setSharedRandom(RandomSource* replacement)
+{
     replacementSource = replacement;
 }
 

@@ -12,7 +12,8 @@ namespace tk {
 
 Screen::Screen(const ScreenDesign& design)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
-    , placement_(design.placement) {
+    , placement_(design.placement)
+{
     InstallProgramEventFilter();
     setObjectName(design.name);
     setWindowTitle(QStringLiteral("Form1"));
@@ -24,7 +25,8 @@ Screen::Screen(const ScreenDesign& design)
     setMouseTracking(true);
 }
 
-void Screen::setVisible(bool visible) {
+void Screen::setVisible(bool visible)
+{
     if (visible && !loaded_) {
         loaded_ = true;
         placeOnFirstShow();
@@ -34,7 +36,8 @@ void Screen::setVisible(bool visible) {
     QWidget::setVisible(visible);
 }
 
-void Screen::placeOnFirstShow() {
+void Screen::placeOnFirstShow()
+{
     if (placement_ != Placement::CentredOnScreen) {
         return;
     }
@@ -47,13 +50,15 @@ void Screen::placeOnFirstShow() {
     move(frame.topLeft());
 }
 
-void Screen::closeEvent(QCloseEvent* event) {
+void Screen::closeEvent(QCloseEvent* event)
+{
     // Screens are never closed one by one: a close request from outside ends the run.
     event->ignore();
     EndProgram();
 }
 
-void Screen::mouseMoveEvent(QMouseEvent* event) {
+void Screen::mouseMoveEvent(QMouseEvent* event)
+{
     backgroundMouseMove();
     QWidget::mouseMoveEvent(event);
 }

@@ -9,14 +9,16 @@
 namespace tk {
 
 namespace {
-std::vector<Timer*>& allTimers() {
+std::vector<Timer*>& allTimers()
+{
     static std::vector<Timer*> timers;
     return timers;
 }
 } // namespace
 
 Timer::Timer(QObject* owner, const QString& name, int intervalMs, bool enabled)
-    : QObject(owner) {
+    : QObject(owner)
+{
     setObjectName(name);
     timer_.setInterval(intervalMs);
     connect(&timer_, &QTimer::timeout, this, &Timer::tick);
@@ -26,11 +28,13 @@ Timer::Timer(QObject* owner, const QString& name, int intervalMs, bool enabled)
     }
 }
 
-Timer::~Timer() {
+Timer::~Timer()
+{
     std::erase(allTimers(), this);
 }
 
-void Timer::setEnabled(bool enabled) {
+void Timer::setEnabled(bool enabled)
+{
     if (enabled) {
         timer_.start();
     } else {
@@ -38,7 +42,8 @@ void Timer::setEnabled(bool enabled) {
     }
 }
 
-bool Timer::fireNow() {
+bool Timer::fireNow()
+{
     if (!timer_.isActive()) {
         return false;
     }
@@ -47,7 +52,8 @@ bool Timer::fireNow() {
     return true;
 }
 
-void Timer::stopAll() {
+void Timer::stopAll()
+{
     for (Timer* timer : allTimers()) {
         timer->setEnabled(false);
     }

@@ -10,11 +10,13 @@ namespace tk {
 inline constexpr int kTwipsPerPixel = 15;
 
 // Nearest logical pixel (halves away from zero).
-inline int twipsToPixels(int twips) {
+inline int twipsToPixels(int twips)
+{
     return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
-inline constexpr int pixelsToTwips(int pixels) {
+inline constexpr int pixelsToTwips(int pixels)
+{
     return pixels * kTwipsPerPixel;
 }
 

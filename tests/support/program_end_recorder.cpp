@@ -2,10 +2,12 @@
 
 #include "toolkit/program.h"
 
-ProgramEndRecorder::ProgramEndRecorder() {
+ProgramEndRecorder::ProgramEndRecorder()
+{
     tk::SetProgramExitForTests([this] { ++ends_; });
 }
 
-ProgramEndRecorder::~ProgramEndRecorder() {
+ProgramEndRecorder::~ProgramEndRecorder()
+{
     tk::SetProgramExitForTests({});
 }

@@ -1,18 +1,22 @@
 #include "support/scripted_random.h"
 
-ScriptedRandom::ScriptedRandom(std::uint64_t fallbackSeed) {
+ScriptedRandom::ScriptedRandom(std::uint64_t fallbackSeed)
+{
     fallback_.mixIn(fallbackSeed);
 }
 
-void ScriptedRandom::script(std::initializer_list<float> draws) {
+void ScriptedRandom::script(std::initializer_list<float> draws)
+{
     script_.insert(script_.end(), draws.begin(), draws.end());
 }
 
-float ScriptedRandom::forValue(int value, int n) {
+float ScriptedRandom::forValue(int value, int n)
+{
     return static_cast<float>((value + 0.5) / n);
 }
 
-float ScriptedRandom::draw() {
+float ScriptedRandom::draw()
+{
     ++draws_;
     if (script_.empty()) {
         return fallback_.draw();
@@ -22,10 +26,12 @@ float ScriptedRandom::draw() {
     return r;
 }
 
-SharedRandomOverride::SharedRandomOverride(tk::RandomSource& replacement) {
+SharedRandomOverride::SharedRandomOverride(tk::RandomSource& replacement)
+{
     tk::setSharedRandom(&replacement);
 }
 
-SharedRandomOverride::~SharedRandomOverride() {
+SharedRandomOverride::~SharedRandomOverride()
+{
     tk::setSharedRandom(nullptr);
 }

@@ -9,12 +9,14 @@
 #include <QPoint>
 #include <QWidget>
 
-template <typename Control> Control* control(const QObject* screen, const QString& name) {
+template <typename Control> Control* control(const QObject* screen, const QString& name)
+{
     return screen->findChild<Control*>(name, Qt::FindDirectChildrenOnly);
 }
 
 // The visible screens of the program.
-inline QList<tk::Screen*> visibleScreens() {
+inline QList<tk::Screen*> visibleScreens()
+{
     QList<tk::Screen*> visible;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* screen = qobject_cast<tk::Screen*>(window);
@@ -25,6 +27,7 @@ inline QList<tk::Screen*> visibleScreens() {
     return visible;
 }
 
-inline QPoint centreOf(const QWidget* widget) {
+inline QPoint centreOf(const QWidget* widget)
+{
     return widget->rect().center();
 }
