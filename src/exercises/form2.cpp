@@ -1,26 +1,68 @@
 #include "exercises/form2.h"
 
+#include "exercises/number_text.h"
 #include "toolkit/program.h"
 
 Form2::Form2()
-    : tk::ActivityScreen({.name = QStringLiteral("Form2"),
-                          .clientWidth = 12000,
-                          .clientHeight = 9000,
-                          .background = tk::rgb(0, 0, 0),
-                          .placement = tk::Placement::CentredOnScreen},
-                         {.returnName = QStringLiteral("Label6"),
-                          .returnBox = {2400, 8280, 1290, 300},
-                          .exitName = QStringLiteral("Label10"),
-                          .exitBox = {960, 8160, 735, 495},
-                          .exitFont = {tk::Face::MsSansSerif, 18, false},
-                          .exitColour = tk::rgb(192, 255, 192)}) {}
-
-void Form2::load() {
-    setKeyPreview(true);
+    : ExerciseScreen({.screen = {.name = QStringLiteral("Form2"),
+                                 .clientWidth = 12000,
+                                 .clientHeight = 9000,
+                                 .background = tk::rgb(0, 0, 0),
+                                 .placement = tk::Placement::CentredOnScreen},
+                      .navigation = {.returnName = QStringLiteral("Label6"),
+                                     .returnBox = {2400, 8280, 1290, 300},
+                                     .exitName = QStringLiteral("Label10"),
+                                     .exitBox = {960, 8160, 735, 495},
+                                     .exitFont = {tk::Face::MsSansSerif, 18, false},
+                                     .exitColour = tk::rgb(192, 255, 192)},
+                      .heading = QStringLiteral(u"اكتب البلمزية للرقم الملون باللون الاحمر"),
+                      .headingBox = {11790, 600, 135, 795}})
+    // Made in tab order: the answer box first, then the button.
+    , Text1(new tk::TextBox(this, {.name = QStringLiteral("Text1"),
+                                   .box = {4373, 5160, 3135, 975},
+                                   .font = {tk::Face::ArabicTransparent, 36, false},
+                                   .textColour = tk::rgb(192, 64, 0)}))
+    , Command1(new tk::Button(this, {.name = QStringLiteral("Command1"),
+                                     .caption = QStringLiteral(u"ادخل الناتج"),
+                                     .box = {1080, 5280, 1695, 975},
+                                     .font = {tk::Face::ArabicTransparent, 14.25, true},
+                                     .face = tk::rgb(255, 0, 0)}))
+{
+    new tk::Shape(this, {.name = QStringLiteral("Shape2"),
+                         .kind = tk::ShapeKind::Oval,
+                         .box = {3533, 4320, 4935, 2655},
+                         .fill = tk::rgb(255, 192, 128),
+                         .outlined = true,
+                         .outline = tk::rgb(255, 224, 192),
+                         .outlineWidth = 4});
+    connect(Command1, &tk::Button::clicked, this, &Form2::CheckTypedAnswer);
+    connect(Timer1, &tk::Timer::tick, this, &Form2::NextQuestion);
 }
 
-void Form2::keyPress(int characterCode) {
+void Form2::load()
+{
+    setKeyPreview(true);
+    generateQuestion();
+    Text1->setFocus(); // first in tab order
+}
+
+void Form2::keyPress(int characterCode)
+{
     if (isEscape(characterCode)) {
         tk::EndProgram();
     }
+}
+
+void Form2::CheckTypedAnswer()
+{
+    const double typed = ReadTypedNumber(Text1->text());
+    showVerdict(MatchesAnswer(typed, question().CorrectAnswer));
+}
+
+void Form2::NextQuestion()
+{
+    Text1->clear();
+    Label9->setVisible(false);
+    generateQuestion();
+    Timer1->setEnabled(false);
 }

@@ -1,15 +1,24 @@
 #pragma once
 
-// The write exercise: the pupil types the place value of the red digit.
+// The write exercise: the pupil types the place value of the red digit into the answer box
+// and presses the button.
 
-#include "toolkit/activity_screen.h"
+#include "exercises/exercise_screen.h"
+#include "toolkit/controls.h"
 
-class Form2 : public tk::ActivityScreen {
+class Form2 : public ExerciseScreen {
     Q_OBJECT
 public:
     Form2();
 
+    tk::TextBox* Text1;   // the answer box
+    tk::Button* Command1; // checks the answer
+
 protected:
     void load() override;
     void keyPress(int characterCode) override;
+
+private:
+    void CheckTypedAnswer();
+    void NextQuestion();
 };

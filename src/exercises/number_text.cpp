@@ -8,12 +8,14 @@
 #include <limits>
 #include <string>
 
-QString DecimalSeparator() {
+QString DecimalSeparator()
+{
     const QString separator = QLocale().decimalPoint();
     return separator.isEmpty() ? QStringLiteral(".") : separator;
 }
 
-QString FormatNumber(double value, const QString& decimalSeparator) {
+QString FormatNumber(double value, const QString& decimalSeparator)
+{
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::general, 7);
@@ -22,17 +24,20 @@ QString FormatNumber(double value, const QString& decimalSeparator) {
     return text;
 }
 
-QString FormatNumber(double value) {
+QString FormatNumber(double value)
+{
     return FormatNumber(value, DecimalSeparator());
 }
 
 namespace {
 
-bool isBlank(QChar c) {
+bool isBlank(QChar c)
+{
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
 }
 
-bool isAsciiDigit(QChar c) {
+bool isAsciiDigit(QChar c)
+{
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
@@ -40,12 +45,14 @@ bool isAsciiDigit(QChar c) {
 class BlankSkippingReader {
 public:
     explicit BlankSkippingReader(QStringView text)
-        : text_(text) {
+        : text_(text)
+    {
         skipBlanks();
     }
     bool atEnd() const { return position_ >= text_.size(); }
     QChar peek() const { return atEnd() ? QChar() : text_[position_]; }
-    void advance() {
+    void advance()
+    {
         ++position_;
         skipBlanks();
     }
@@ -53,7 +60,8 @@ public:
     void rewindTo(qsizetype position) { position_ = position; }
 
 private:
-    void skipBlanks() {
+    void skipBlanks()
+    {
         while (!atEnd() && isBlank(text_[position_])) {
             ++position_;
         }
@@ -66,7 +74,8 @@ constexpr long kExponentLimit = 1'000'000; // far beyond any double; keeps the s
 
 } // namespace
 
-double ReadTypedNumber(QStringView text) {
+double ReadTypedNumber(QStringView text)
+{
     BlankSkippingReader reader(text);
     bool negative = false;
     if (reader.peek() == QLatin1Char('+') || reader.peek() == QLatin1Char('-')) {
@@ -151,7 +160,8 @@ double ReadTypedNumber(QStringView text) {
     return sign * value;
 }
 
-bool MatchesAnswer(double typed, float correctAnswer) {
+bool MatchesAnswer(double typed, float correctAnswer)
+{
     // Converting a double beyond the float range is undefined: such a number is no answer.
     if (!std::isfinite(typed) || std::fabs(typed) > std::numeric_limits<float>::max()) {
         return false;
@@ -159,7 +169,8 @@ bool MatchesAnswer(double typed, float correctAnswer) {
     return static_cast<float>(typed) == correctAnswer;
 }
 
-QString FeedbackText(bool right, float correctAnswer) {
+QString FeedbackText(bool right, float correctAnswer)
+{
     if (right) {
         return QStringLiteral(u"الاجابة صحيحة");
     }

@@ -5,18 +5,20 @@
 
 namespace {
 
-float drawBelow(tk::RandomSource& random, int n) {
+float drawBelow(tk::RandomSource& random, int n)
+{
     return static_cast<float>(tk::numberBelow(random.draw(), n));
 }
 
 } // namespace
 
-QString WholePartCaption(float wholePart) {
+QString WholePartCaption(float wholePart)
+{
     return QStringLiteral(u" و") + FormatNumber(wholePart);
 }
 
-void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question,
-                      tk::RandomSource& random) {
+void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question, tk::RandomSource& random)
+{
     random.reseedFromClock();
     for (;;) {
         board.setNumberColour(NumberLabel::Label1, kDigitColour);

@@ -45,7 +45,8 @@ inline constexpr float kHundredthsDivisor = 100;
 inline constexpr float kTenthsDivisor = 10;
 
 // A digit's value at the place with this divisor, computed at single precision.
-inline float PlaceValue(float digit, float divisor) {
+inline float PlaceValue(float digit, float divisor)
+{
     return digit / divisor;
 }
 

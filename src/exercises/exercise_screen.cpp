@@ -1,0 +1,88 @@
+#include "exercises/exercise_screen.h"
+
+#include "exercises/number_text.h"
+#include "toolkit/random_source.h"
+
+namespace {
+
+constexpr int kFeedbackMs = 3000;
+
+tk::Label* makeNumberLabel(tk::Screen* screen, const QString& name, const QString& caption,
+                           tk::TwipsRect box, tk::Alignment alignment)
+{
+    return new tk::Label(screen, {.name = name,
+                                  .caption = caption,
+                                  .box = box,
+                                  .font = {tk::Face::ArabicTransparent, 72, true},
+                                  .colour = kDigitColour,
+                                  .alignment = alignment,
+                                  .autoSize = true});
+}
+
+} // namespace
+
+ExerciseScreen::ExerciseScreen(const ExerciseDesign& design)
+    : tk::ActivityScreen(design.screen, design.navigation)
+    , Label1(makeNumberLabel(this, QStringLiteral("Label1"), QStringLiteral("5"),
+                             {8115, 2040, 810, 1695}, tk::Alignment::Left))
+    , Label2(makeNumberLabel(this, QStringLiteral("Label2"), QStringLiteral("5"),
+                             {7395, 2040, 810, 1695}, tk::Alignment::Left))
+    , Label3(makeNumberLabel(this, QStringLiteral("Label3"), QStringLiteral("5"),
+                             {6675, 2040, 810, 1695}, tk::Alignment::Left))
+    // The whole part keeps its right edge, so the letter waw stays next to the tenths digit.
+    , Label4(makeNumberLabel(this, QStringLiteral("Label4"), QStringLiteral("8888"),
+                             {3075, 2040, 3240, 1695}, tk::Alignment::Right))
+    , Label5(new tk::Label(this, {.name = QStringLiteral("Label5"),
+                                  .caption = design.heading,
+                                  .box = design.headingBox,
+                                  .font = {tk::Face::ArabicTransparent, 33.75, false},
+                                  .colour = tk::rgb(255, 192, 192),
+                                  .alignment = tk::Alignment::Right,
+                                  .autoSize = true}))
+    , Label9(new tk::Label(this, {.name = QStringLiteral("Label9"),
+                                  .caption = QStringLiteral("8888"),
+                                  .box = {5100, 7200, 1800, 930},
+                                  .font = {tk::Face::ArabicTransparent, 39.75, true},
+                                  .colour = tk::rgb(128, 128, 255),
+                                  .alignment = tk::Alignment::Centre,
+                                  .autoSize = true,
+                                  .visible = false}))
+    , Timer1(new tk::Timer(this, QStringLiteral("Timer1"), kFeedbackMs, false))
+{}
+
+tk::Label* ExerciseScreen::numberLabel(NumberLabel label) const
+{
+    switch (label) {
+    case NumberLabel::Label1:
+        return Label1;
+    case NumberLabel::Label2:
+        return Label2;
+    case NumberLabel::Label3:
+        return Label3;
+    case NumberLabel::Label4:
+        return Label4;
+    }
+    return Label4;
+}
+
+void ExerciseScreen::setNumberCaption(NumberLabel label, const QString& caption)
+{
+    numberLabel(label)->setCaption(caption);
+}
+
+void ExerciseScreen::setNumberColour(NumberLabel label, tk::ColourValue colour)
+{
+    numberLabel(label)->setTextColour(colour);
+}
+
+void ExerciseScreen::generateQuestion()
+{
+    GenerateQuestion(*this, question_, tk::sharedRandom());
+}
+
+void ExerciseScreen::showVerdict(bool right)
+{
+    Label9->setCaption(FeedbackText(right, question_.CorrectAnswer));
+    Label9->setVisible(true);
+    Timer1->setEnabled(true);
+}

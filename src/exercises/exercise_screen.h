@@ -1,0 +1,46 @@
+#pragma once
+
+// What the write and the choose exercise share: the heading, the number in four labels with
+// its chosen digit in red, the question behind it, the feedback label and its timer.
+
+#include "exercises/place_value_question.h"
+#include "toolkit/activity_screen.h"
+#include "toolkit/label.h"
+#include "toolkit/timer.h"
+
+struct ExerciseDesign {
+    tk::ScreenDesign screen;
+    tk::NavigationDesign navigation;
+    QString heading;
+    tk::TwipsRect headingBox;
+};
+
+class ExerciseScreen : public tk::ActivityScreen, public QuestionBoard {
+    Q_OBJECT
+public:
+    explicit ExerciseScreen(const ExerciseDesign& design);
+
+    const PlaceValueQuestion& question() const { return question_; }
+
+    tk::Label* Label1; // thousandths digit
+    tk::Label* Label2; // hundredths digit
+    tk::Label* Label3; // tenths digit
+    tk::Label* Label4; // whole part
+    tk::Label* Label5; // heading
+    tk::Label* Label9; // feedback, hidden while asking
+    tk::Timer* Timer1; // the feedback time; its tick makes the next question
+
+    void setNumberCaption(NumberLabel label, const QString& caption) override;
+    void setNumberColour(NumberLabel label, tk::ColourValue colour) override;
+
+protected:
+    // A new question on this screen's labels, from the program's generator.
+    void generateQuestion();
+    // Shows the verdict for this outcome and starts the feedback time.
+    void showVerdict(bool right);
+
+private:
+    tk::Label* numberLabel(NumberLabel label) const;
+
+    PlaceValueQuestion question_;
+};

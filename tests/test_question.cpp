@@ -1,0 +1,172 @@
+// Drawing a place-value question and painting it on a board.
+
+#include "exercises/number_text.h"
+#include "exercises/place_value_question.h"
+#include "support/question_script.h"
+
+#include <QLocale>
+#include <QTest>
+
+#include <array>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A board that remembers its labels and every call made on it.
+class RecordingBoard final : public QuestionBoard {
+public:
+    std::array<QString, 5> captions;
+    std::array<tk::ColourValue, 5> colours{};
+    QStringList calls;
+
+    void setNumberCaption(NumberLabel label, const QString& caption) override
+    {
+        captions.at(static_cast<int>(label)) = caption;
+        calls.append(u"caption%1"_s.arg(static_cast<int>(label)));
+    }
+    void setNumberColour(NumberLabel label, tk::ColourValue colour) override
+    {
+        colours.at(static_cast<int>(label)) = colour;
+        calls.append(u"colour%1"_s.arg(static_cast<int>(label)));
+    }
+    QList<int> redLabels() const
+    {
+        QList<int> red;
+        for (int label = 1; label <= 3; ++label) {
+            if (colours.at(label) == kChosenDigitColour) {
+                red.append(label);
+            }
+        }
+        return red;
+    }
+};
+
+const std::array<float, 3> kDivisors = {kThousandthsDivisor, kHundredthsDivisor, kTenthsDivisor};
+
+} // namespace
+
+class TestQuestion : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void everyDigitAtEveryPlace_data()
+    {
+        QTest::addColumn<int>("digit");
+        QTest::addColumn<int>("place");
+        const char* places[] = {"thousandths", "hundredths", "tenths"};
+        for (int place = 0; place < 3; ++place) {
+            for (int digit = 1; digit <= 9; ++digit) {
+                QTest::addRow("%d in the %s", digit, places[place]) << digit << place;
+            }
+        }
+    }
+    void everyDigitAtEveryPlace()
+    {
+        QFETCH(int, digit);
+        QFETCH(int, place);
+        // The chosen place holds the digit; the other two places hold 0, which may stay.
+        std::array<int, 3> digits = {0, 0, 0};
+        digits.at(place) = digit;
+        ScriptedRandom random;
+        scriptQuestion(random, digits[0], digits[1], digits[2], 305, place);
+        RecordingBoard board;
+        PlaceValueQuestion question;
+        GenerateQuestion(board, question, random);
+
+        const QString d = QString::number(digit);
+        const std::array<QString, 3> texts = {u"0.00"_s + d, u"0.0"_s + d, u"0."_s + d};
+        QCOMPARE(question.ChosenDigit, static_cast<float>(digit));
+        QCOMPARE(question.CorrectAnswer, static_cast<float>(digit) / kDivisors.at(place));
+        QCOMPARE(FormatNumber(question.CorrectAnswer), texts.at(place));
+        QVERIFY(question.CorrectAnswer > 0.0F && question.CorrectAnswer < 1.0F);
+        QCOMPARE(board.redLabels(), QList<int>{place + 1});
+        QCOMPARE(board.captions.at(place + 1), d);
+        QCOMPARE(board.captions[4], u" و305"_s);
+        QCOMPARE(FeedbackText(false, question.CorrectAnswer),
+                 u"الاجابة خاطئة و الاجابة الصحيحة هي "_s + texts.at(place));
+        // Only the divisor of the chosen place gives the stored answer.
+        for (int other = 0; other < 3; ++other) {
+            QCOMPARE(PlaceValue(question.ChosenDigit, kDivisors.at(other)) ==
+                         question.CorrectAnswer,
+                     other == place);
+        }
+        QCOMPARE(MatchesAnswer(ReadTypedNumber(texts.at(place)), question.CorrectAnswer), true);
+        QCOMPARE(random.reseeds(), 1);
+        QCOMPARE(random.draws(), 5);
+    }
+
+    void zeroAtTheChosenPlaceRedrawsEverything()
+    {
+        ScriptedRandom random;
+        scriptQuestion(random, 4, 0, 6, 123, 1); // hundredths chosen, but it is 0
+        scriptQuestion(random, 0, 0, 8, 0, 2);   // tenths chosen: 8
+        RecordingBoard board;
+        board.colours[2] = kChosenDigitColour; // the red of an earlier question
+        PlaceValueQuestion question;
+        GenerateQuestion(board, question, random);
+
+        QCOMPARE(random.draws(), 10);
+        QCOMPARE(random.reseeds(), 1); // once per question, not per attempt
+        const QStringList attempt = {u"colour1"_s,  u"colour2"_s,  u"colour3"_s, u"caption1"_s,
+                                     u"caption2"_s, u"caption3"_s, u"caption4"_s};
+        QCOMPARE(board.calls, attempt + attempt + QStringList{u"colour3"_s});
+        QCOMPARE(board.captions[1], u"0"_s);
+        QCOMPARE(board.captions[2], u"0"_s);
+        QCOMPARE(board.captions[3], u"8"_s);
+        QCOMPARE(board.captions[4], u" و0"_s);
+        QCOMPARE(board.redLabels(), QList<int>{3});
+        QCOMPARE(question.ThousandthsDigit, 0.0F);
+        QCOMPARE(question.WholePart, 0.0F);
+        QCOMPARE(question.CorrectAnswer, 8.0F / 10.0F);
+    }
+
+    void largestDrawsStayInRange()
+    {
+        ScriptedRandom random;
+        const float largest = std::nextafter(1.0F, 0.0F);
+        random.script({largest, largest, largest, largest, largest});
+        RecordingBoard board;
+        PlaceValueQuestion question;
+        GenerateQuestion(board, question, random);
+        QCOMPARE(question.ThousandthsDigit, 9.0F);
+        QCOMPARE(question.WholePart, 999.0F);
+        QCOMPARE(board.captions[4], u" و999"_s);
+        QCOMPARE(board.redLabels(), QList<int>{3}); // place 2: tenths
+        QCOMPARE(question.CorrectAnswer, 0.9F);
+    }
+
+    void manyQuestionsKeepTheirInvariants()
+    {
+        tk::ClockSeededRandom random;
+        random.mixIn(2026);
+        RecordingBoard board;
+        PlaceValueQuestion question;
+        std::array<int, 3> placesSeen{};
+        for (int i = 0; i < 20000; ++i) {
+            GenerateQuestion(board, question, random);
+            const QList<int> red = board.redLabels();
+            QCOMPARE(red.size(), 1);
+            const int place = red.front() - 1;
+            ++placesSeen.at(place);
+            const std::array<float, 3> digits = {question.ThousandthsDigit,
+                                                 question.HundredthsDigit, question.TenthsDigit};
+            QCOMPARE(digits.at(place), question.ChosenDigit);
+            QVERIFY(question.ChosenDigit >= 1 && question.ChosenDigit <= 9);
+            QCOMPARE(question.CorrectAnswer, question.ChosenDigit / kDivisors.at(place));
+            QVERIFY(question.WholePart >= 0 && question.WholePart <= 999);
+            for (int label = 1; label <= 3; ++label) {
+                QCOMPARE(board.captions.at(label), FormatNumber(digits.at(label - 1)));
+            }
+        }
+        for (const int seen : placesSeen) {
+            QVERIFY(seen > 6000); // about a third each
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQuestion)
+#include "test_question.moc"

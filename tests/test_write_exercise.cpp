@@ -1,0 +1,207 @@
+// The write exercise through its real widgets: typing, the button, the feedback and its timer.
+
+#include "app/form1.h"
+#include "app/form4.h"
+#include "app/screen_directory.h"
+#include "exercises/form2.h"
+#include "support/program_end_recorder.h"
+#include "support/question_script.h"
+#include "support/widget_lookup.h"
+
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestWriteExercise : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ProgramEndRecorder> recorder_;
+    std::unique_ptr<ScriptedRandom> random_;
+    std::unique_ptr<SharedRandomOverride> randomOverride_;
+    std::unique_ptr<Form2> form_;
+
+    // A shown write exercise asking 8.732 with the 3 (hundredths) red, answer 0.03.
+    Form2& showAsking()
+    {
+        scriptQuestion(*random_, 2, 3, 7, 8, 1);
+        form_ = std::make_unique<Form2>();
+        form_->show();
+        [&] {
+            QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        }();
+        return *form_;
+    }
+
+    static QList<tk::Label*> redDigits(const Form2& form)
+    {
+        QList<tk::Label*> red;
+        for (tk::Label* label : {form.Label1, form.Label2, form.Label3}) {
+            if (label->textColour() == kChosenDigitColour) {
+                red.append(label);
+            }
+        }
+        return red;
+    }
+
+    static void answer(Form2& form, const QString& typed)
+    {
+        form.Text1->setFocus();
+        form.Text1->selectAll();
+        if (typed.isEmpty()) {
+            QTest::keyClick(form.Text1, Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(form.Text1, typed);
+        }
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init()
+    {
+        recorder_ = std::make_unique<ProgramEndRecorder>();
+        random_ = std::make_unique<ScriptedRandom>();
+        randomOverride_ = std::make_unique<SharedRandomOverride>(*random_);
+    }
+    void cleanup()
+    {
+        form_.reset();
+        randomOverride_.reset();
+        random_.reset();
+        recorder_.reset();
+    }
+
+    void loadPaintsTheQuestion()
+    {
+        Form2& form = showAsking();
+        QCOMPARE(form.Label1->caption(), u"2"_s);
+        QCOMPARE(form.Label2->caption(), u"3"_s);
+        QCOMPARE(form.Label3->caption(), u"7"_s);
+        QCOMPARE(form.Label4->caption(), u" و8"_s);
+        QCOMPARE(redDigits(form), QList<tk::Label*>{form.Label2});
+        QCOMPARE(form.question().CorrectAnswer, 3.0F / 100.0F);
+        QVERIFY(form.keyPreview());
+        QVERIFY(!form.Label9->isVisible());
+        QVERIFY(!form.Timer1->isEnabled());
+        QVERIFY(form.Text1->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), form.Text1);
+    }
+
+    void theRoadOfOneAnswer_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("right") << u"0.03"_s << u"الاجابة صحيحة"_s;
+        QTest::newRow("right, other form") << u"3e-2"_s << u"الاجابة صحيحة"_s;
+        QTest::newRow("wrong: the digit") << u"3"_s << u"الاجابة خاطئة و الاجابة الصحيحة هي 0.03"_s;
+        QTest::newRow("wrong: empty box") << u""_s << u"الاجابة خاطئة و الاجابة الصحيحة هي 0.03"_s;
+        QTest::newRow("wrong: overflow")
+            << u"9E999"_s << u"الاجابة خاطئة و الاجابة الصحيحة هي 0.03"_s;
+    }
+    void theRoadOfOneAnswer()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, verdict);
+        Form2& form = showAsking();
+        answer(form, typed);
+        QCOMPARE(form.Text1->text(), typed); // the answer stays beside the verdict
+        QVERIFY(form.Label9->isVisible());
+        QCOMPARE(form.Label9->caption(), verdict);
+        QVERIFY(form.Timer1->isEnabled());
+        QCOMPARE(redDigits(form), QList<tk::Label*>{form.Label2});
+
+        scriptQuestion(*random_, 9, 0, 0, 410, 0);
+        QVERIFY(form.Timer1->fireNow());
+        QVERIFY(form.Text1->text().isEmpty());
+        QVERIFY(!form.Label9->isVisible());
+        QVERIFY(!form.Timer1->isEnabled());
+        QCOMPARE(form.Label1->caption(), u"9"_s);
+        QCOMPARE(form.Label4->caption(), u" و410"_s);
+        QCOMPARE(redDigits(form), QList<tk::Label*>{form.Label1});
+        QCOMPARE(form.question().CorrectAnswer, 9.0F / 1000.0F);
+        QCOMPARE(QApplication::focusWidget(), form.Command1); // the tick moves no focus
+    }
+
+    void clickingAgainRewritesTheVerdictAndStillGivesOneNewQuestion()
+    {
+        Form2& form = showAsking();
+        answer(form, u"0.3"_s);
+        QVERIFY(form.Label9->caption().endsWith(u" 0.03"_s));
+        answer(form, u"0.03"_s);
+        QCOMPARE(form.Label9->caption(), u"الاجابة صحيحة"_s);
+        QVERIFY(form.Timer1->isEnabled());
+        const int drawsBefore = random_->draws();
+        scriptQuestion(*random_, 1, 1, 1, 1, 2);
+        QVERIFY(form.Timer1->fireNow());
+        QCOMPARE(random_->draws() - drawsBefore, 5);
+        QVERIFY(!form.Timer1->fireNow()); // one tick, one new question
+        QCOMPARE(random_->draws() - drawsBefore, 5);
+    }
+
+    void enterInTheAnswerBoxChecksNothing()
+    {
+        Form2& form = showAsking();
+        QTest::keyClicks(form.Text1, u"0.03"_s);
+        QTest::keyClick(form.Text1, Qt::Key_Return);
+        QTest::keyClick(form.Text1, Qt::Key_Enter);
+        QVERIFY(!form.Label9->isVisible());
+        QVERIFY(!form.Timer1->isEnabled());
+        QCOMPARE(recorder_->ends(), 0);
+        QCOMPARE(form.Text1->text(), u"0.03"_s);
+    }
+
+    void spaceOnTheFocusedButtonChecks()
+    {
+        Form2& form = showAsking();
+        QTest::keyClicks(form.Text1, u"0.03"_s);
+        QTest::keyClick(form.Text1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.Command1);
+        QTest::keyClick(form.Command1, Qt::Key_Space);
+        QCOMPARE(form.Label9->caption(), u"الاجابة صحيحة"_s);
+        QTest::keyClick(form.Command1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.Text1); // only the two take the focus
+    }
+
+    void escFromTheAnswerBoxEndsTheRun()
+    {
+        Form2& form = showAsking();
+        QTest::keyClicks(form.Text1, u"0.0"_s);
+        QTest::keyClick(form.Text1, Qt::Key_Escape);
+        QCOMPARE(recorder_->ends(), 1);
+    }
+
+    void aPendingTickRunsWhileTheScreenIsHidden()
+    {
+        ScreenDirectory screens;
+        screens.start();
+        screens.form1().Timer1->fireNow();
+        scriptQuestion(*random_, 2, 3, 7, 8, 1);
+        QTest::mouseClick(screens.form4().Label2, Qt::LeftButton);
+        Form2& form = screens.form2();
+        answer(form, u"0.5"_s);
+        QTest::mouseClick(form.returnLabel(), Qt::LeftButton);
+        QVERIFY(!form.isVisible());
+        QVERIFY(form.Timer1->isEnabled());
+
+        scriptQuestion(*random_, 4, 4, 4, 44, 2);
+        QVERIFY(form.Timer1->fireNow());
+        QVERIFY(form.Text1->text().isEmpty());
+        QVERIFY(form.Label9->isHidden());
+        QCOMPARE(form.Label4->caption(), u" و44"_s);
+
+        QSignalSpy loads(&form, &tk::Screen::loaded);
+        QTest::mouseClick(screens.form4().Label2, Qt::LeftButton);
+        QVERIFY(form.isVisible());
+        QCOMPARE(loads.size(), 0);
+        QCOMPARE(form.Label4->caption(), u" و44"_s);
+        QCOMPARE(redDigits(form), QList<tk::Label*>{form.Label3});
+    }
+};
+
+QTEST_MAIN(TestWriteExercise)
+#include "test_write_exercise.moc"
