@@ -1,14 +1,115 @@
 #include "exercises/form3.h"
 
+#include "exercises/number_text.h"
+#include "toolkit/controls.h"
+
+namespace {
+
+constexpr tk::ColourValue kRestingColour = tk::rgb(0, 0, 255);
+constexpr tk::ColourValue kHoverColour = tk::rgb(192, 64, 0);
+
+constexpr tk::TwipsRect kThousandthsOval = {8400, 4800, 3255, 2175};
+constexpr tk::TwipsRect kHundredthsOval = {4560, 4800, 3255, 2175};
+constexpr tk::TwipsRect kTenthsOval = {480, 4800, 3495, 2175};
+
+// A candidate's box: its designed width, top and height, centred on its oval. (The designed
+// boxes stand up to 11 pixels off their ovals' centres; a caption of five characters shows it.)
+tk::TwipsRect overOval(const tk::TwipsRect& oval)
+{
+    constexpr int width = 750;
+    return {oval.left + (oval.width - width) / 2, 5160, width, 1530};
+}
+
+tk::Label* makeCandidate(tk::Screen* screen, const QString& name, const tk::TwipsRect& oval,
+                         tk::ColourValue colour)
+{
+    const tk::TwipsRect box = overOval(oval);
+    return new tk::Label(screen, {.name = name,
+                                  .caption = QStringLiteral("5"),
+                                  .box = box,
+                                  .font = {tk::Face::ArabicTransparent, 65.25, true},
+                                  .colour = colour,
+                                  .alignment = tk::Alignment::Centre,
+                                  .autoSize = true});
+}
+
+void makeOval(tk::Screen* screen, const QString& name, const tk::TwipsRect& box)
+{
+    new tk::Shape(screen, {.name = name,
+                           .kind = tk::ShapeKind::Oval,
+                           .box = box,
+                           .fill = tk::rgb(255, 192, 128),
+                           .outlined = true,
+                           .outline = tk::rgb(255, 224, 192),
+                           .outlineWidth = 4});
+}
+
+} // namespace
+
 Form3::Form3()
-    : tk::ActivityScreen({.name = QStringLiteral("Form3"),
-                          .clientWidth = 12000,
-                          .clientHeight = 9000,
-                          .background = tk::rgb(0, 0, 0),
-                          .placement = tk::Placement::CentredOnScreen},
-                         {.returnName = QStringLiteral("Label11"),
+    : ExerciseScreen(
+          {.screen = {.name = QStringLiteral("Form3"),
+                      .clientWidth = 12000,
+                      .clientHeight = 9000,
+                      .background = tk::rgb(0, 0, 0),
+                      .placement = tk::Placement::CentredOnScreen},
+           .navigation = {.returnName = QStringLiteral("Label11"),
                           .returnBox = {2760, 8280, 1290, 300},
                           .exitName = QStringLiteral("Label10"),
                           .exitBox = {960, 8160, 735, 495},
                           .exitFont = {tk::Face::MsSansSerif, 18, false},
-                          .exitColour = tk::rgb(192, 255, 192)}) {}
+                          .exitColour = tk::rgb(192, 255, 192)},
+           .heading = QStringLiteral(u"البلمزية للرقم الملون باللون الاحمر في العدد هي "),
+           .headingBox = {83, 600, 11835, 795}})
+    , Label6(makeCandidate(this, QStringLiteral("Label6"), kThousandthsOval, kRestingColour))
+    , Label7(makeCandidate(this, QStringLiteral("Label7"), kHundredthsOval, kHoverColour))
+    , Label8(makeCandidate(this, QStringLiteral("Label8"), kTenthsOval, kRestingColour))
+{
+    makeOval(this, QStringLiteral("Shape1"), kThousandthsOval);
+    makeOval(this, QStringLiteral("Shape2"), kHundredthsOval);
+    makeOval(this, QStringLiteral("Shape3"), kTenthsOval);
+
+    connect(Label6, &tk::Label::clicked, this, [this] { CheckChosenAnswer(kThousandthsDivisor); });
+    connect(Label7, &tk::Label::clicked, this, [this] { CheckChosenAnswer(kHundredthsDivisor); });
+    connect(Label8, &tk::Label::clicked, this, [this] { CheckChosenAnswer(kTenthsDivisor); });
+    for (tk::Label* candidate : {Label6, Label7, Label8}) {
+        connect(candidate, &tk::Label::mouseMoved, candidate,
+                [candidate] { candidate->setTextColour(kHoverColour); });
+    }
+    connect(Timer1, &tk::Timer::tick, this, &Form3::NextQuestion);
+}
+
+void Form3::load()
+{
+    generateQuestion();
+    WriteCandidates();
+}
+
+void Form3::backgroundMouseMove()
+{
+    Label6->setTextColour(kRestingColour);
+    Label7->setTextColour(kRestingColour);
+    Label8->setTextColour(kRestingColour);
+}
+
+void Form3::WriteCandidates()
+{
+    const float digit = question().ChosenDigit;
+    Label6->setCaption(FormatNumber(PlaceValue(digit, kThousandthsDivisor)));
+    Label7->setCaption(FormatNumber(PlaceValue(digit, kHundredthsDivisor)));
+    Label8->setCaption(FormatNumber(PlaceValue(digit, kTenthsDivisor)));
+}
+
+void Form3::CheckChosenAnswer(float divisor)
+{
+    // The caption on the label is never read back: the value is computed again.
+    showVerdict(PlaceValue(question().ChosenDigit, divisor) == question().CorrectAnswer);
+}
+
+void Form3::NextQuestion()
+{
+    Label9->setVisible(false);
+    generateQuestion();
+    WriteCandidates();
+    Timer1->setEnabled(false);
+}

@@ -1,11 +1,25 @@
 #pragma once
 
-// The choose exercise: the pupil clicks one of three values for the red digit.
+// The choose exercise: the pupil clicks one of three values offered for the red digit (as
+// thousandths, hundredths and tenths). The values turn dark orange under the pointer.
 
-#include "toolkit/activity_screen.h"
+#include "exercises/exercise_screen.h"
 
-class Form3 : public tk::ActivityScreen {
+class Form3 : public ExerciseScreen {
     Q_OBJECT
 public:
     Form3();
+
+    tk::Label* Label6; // the red digit as thousandths
+    tk::Label* Label7; // as hundredths
+    tk::Label* Label8; // as tenths
+
+protected:
+    void load() override;
+    void backgroundMouseMove() override;
+
+private:
+    void WriteCandidates();
+    void CheckChosenAnswer(float divisor);
+    void NextQuestion();
 };
