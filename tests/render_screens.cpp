@@ -9,56 +9,112 @@
 #include "exercises/form3.h"
 #include "practice/form5.h"
 #include "support/program_end_recorder.h"
-#include "support/scripted_random.h"
+#include "support/question_script.h"
+#include "support/reading_script.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
+#include <QTest>
 #include <QTextStream>
 
 namespace {
 
-bool save(QWidget& screen, const QDir& folder, const QString& name) {
-    const QString path = folder.filePath(name + QStringLiteral(".png"));
-    const bool saved = screen.grab().save(path);
-    QTextStream(stdout) << (saved ? "wrote " : "could not write ") << path << '\n';
-    return saved;
+class Gallery {
+public:
+    explicit Gallery(const QDir& folder)
+        : folder_(folder)
+    {}
+    void save(QWidget& screen, const QString& name)
+    {
+        const QString path = folder_.filePath(name + QStringLiteral(".png"));
+        const bool saved = screen.grab().save(path);
+        QTextStream(stdout) << (saved ? "wrote " : "could not write ") << path << '\n';
+        ok_ = ok_ && saved;
+    }
+    bool ok() const { return ok_; }
+
+private:
+    QDir folder_;
+    bool ok_ = true;
+};
+
+void renderExercises(ScreenDirectory& screens, ScriptedRandom& random, Gallery& gallery)
+{
+    Form4& menu = screens.form4();
+    scriptQuestion(random, 2, 3, 7, 305, 1); // 305.732, the 3 red
+    Form2& write = screens.form2();
+    SwitchScreen(menu, write);
+    gallery.save(write, QStringLiteral("write-asking"));
+    QTest::keyClicks(write.Text1, QStringLiteral("0.03"));
+    QTest::mouseClick(write.Command1, Qt::LeftButton);
+    gallery.save(write, QStringLiteral("write-right"));
+    write.Text1->setText(QStringLiteral("3"));
+    QTest::mouseClick(write.Command1, Qt::LeftButton);
+    gallery.save(write, QStringLiteral("write-wrong"));
+    scriptQuestion(random, 7, 0, 0, 999, 0); // the longest wrong answer: 0.007
+    write.Timer1->fireNow();
+    write.Text1->setText(QStringLiteral("0.7"));
+    QTest::mouseClick(write.Command1, Qt::LeftButton);
+    gallery.save(write, QStringLiteral("write-wrong-longest"));
+    SwitchScreen(write, menu);
+
+    scriptQuestion(random, 4, 8, 1, 62, 0); // 62.184, the 4 red
+    Form3& choose = screens.form3();
+    SwitchScreen(menu, choose);
+    gallery.save(choose, QStringLiteral("choose-asking"));
+    QTest::mouseMove(choose.Label8);
+    gallery.save(choose, QStringLiteral("choose-hover"));
+    QTest::mouseClick(choose.Label6, Qt::LeftButton);
+    gallery.save(choose, QStringLiteral("choose-right"));
+    QTest::mouseClick(choose.Label7, Qt::LeftButton);
+    gallery.save(choose, QStringLiteral("choose-wrong"));
+    SwitchScreen(choose, menu);
+}
+
+void renderReading(ScreenDirectory& screens, ScriptedRandom& random, Gallery& gallery)
+{
+    Form4& menu = screens.form4();
+    scriptReading(random, 4, 0, 5, 0, 7); // opening, kind 4: 7 و 5
+    Form5& reading = screens.form5();
+    SwitchScreen(menu, reading);
+    gallery.save(reading, QStringLiteral("reading-opening"));
+    scriptReading(random, 0, 0, 0, 0, 0); // Enter, kind 0: 0 و 0
+    QTest::keyClick(&reading, Qt::Key_Return);
+    gallery.save(reading, QStringLiteral("reading-shortest"));
+    scriptReading(random, 8, 0, 0, 998, 0); // Enter, kind 8: 998 و 998
+    random.script({ScriptedRandom::forValue(998, 999)});
+    QTest::keyClick(&reading, Qt::Key_Return);
+    gallery.save(reading, QStringLiteral("reading-longest"));
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    QLocale::setDefault(QLocale::c());
     if (QApplication::arguments().size() != 2) {
         QTextStream(stderr) << "usage: render_screens OUTPUT_FOLDER\n";
         return 2;
     }
-    QDir folder(QApplication::arguments().at(1));
+    const QDir folder(QApplication::arguments().at(1));
     if (!folder.mkpath(QStringLiteral("."))) {
         QTextStream(stderr) << "render_screens: cannot make " << folder.path() << '\n';
         return 1;
     }
-    ProgramEndRecorder noExit;
+    const ProgramEndRecorder noExit;
     ScriptedRandom random;
-    SharedRandomOverride useScript(random);
+    const SharedRandomOverride useScript(random);
     ScreenDirectory screens;
-    bool ok = true;
+    Gallery gallery(folder);
 
     screens.start();
-    ok &= save(screens.form1(), folder, QStringLiteral("splash"));
+    gallery.save(screens.form1(), QStringLiteral("splash"));
     screens.form1().Timer1->fireNow();
-    ok &= save(screens.form4(), folder, QStringLiteral("menu"));
-
-    Form2& write = screens.form2();
-    SwitchScreen(screens.form4(), write);
-    ok &= save(write, folder, QStringLiteral("write-asking"));
-
-    Form3& choose = screens.form3();
-    SwitchScreen(write, choose);
-    ok &= save(choose, folder, QStringLiteral("choose-asking"));
-
-    Form5& reading = screens.form5();
-    SwitchScreen(choose, reading);
-    ok &= save(reading, folder, QStringLiteral("reading"));
-    return ok ? 0 : 1;
+    gallery.save(screens.form4(), QStringLiteral("menu"));
+    renderExercises(screens, random, gallery);
+    renderReading(screens, random, gallery);
+    return gallery.ok() ? 0 : 1;
 }

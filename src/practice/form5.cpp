@@ -1,6 +1,12 @@
 #include "practice/form5.h"
 
 #include "toolkit/program.h"
+#include "toolkit/random_source.h"
+
+namespace {
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+} // namespace
 
 Form5::Form5()
     : tk::ActivityScreen({.name = QStringLiteral("Form5"),
@@ -14,14 +20,43 @@ Form5::Form5()
                           .exitBox = {1080, 7680, 525, 300},
                           .exitFont = {tk::Face::MsSansSerif, 12, true},
                           .exitColour = tk::rgb(255, 192, 128),
-                          .exitAutoSize = true}) {}
+                          .exitAutoSize = true})
+    , Label1(new tk::Label(this, {.name = QStringLiteral("Label1"),
+                                  .caption = QStringLiteral("Label1"),
+                                  .box = {1575, 2520, 8745, 3525},
+                                  .font = {tk::Face::ArabicTransparent, 150, true},
+                                  .colour = tk::rgb(255, 255, 255),
+                                  .alignment = tk::Alignment::Centre,
+                                  .autoSize = true,
+                                  .centreOnWindow = true}))
+    , Label2(new tk::Label(
+          this, {.name = QStringLiteral("Label2"),
+                 .caption = QStringLiteral(u"اضغط Enter لتغيير السؤال و اضغط Esc للانهاء"),
+                 .box = {3938, 7680, 4005, 285},
+                 .font = {tk::Face::Arial, 12, true},
+                 .colour = tk::rgb(255, 0, 0),
+                 .alignment = tk::Alignment::Centre,
+                 .autoSize = true,
+                 .centreOnWindow = true}))
+{}
 
-void Form5::load() {
+void Form5::load()
+{
     setKeyPreview(true);
+    PoseQuestion(ReadingOccasion::Opening);
 }
 
-void Form5::keyPress(int characterCode) {
-    if (isEscape(characterCode)) {
+void Form5::keyPress(int characterCode)
+{
+    if (characterCode == kEnter) {
+        PoseQuestion(ReadingOccasion::Enter);
+    }
+    if (characterCode == kEscape) {
         tk::EndProgram();
     }
+}
+
+void Form5::PoseQuestion(ReadingOccasion occasion)
+{
+    Label1->setCaption(PoseReadingQuestion(numbers_, occasion, tk::sharedRandom()));
 }
