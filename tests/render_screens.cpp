@@ -63,6 +63,7 @@ void renderExercises(ScreenDirectory& screens, ScriptedRandom& random, Gallery& 
     Form3& choose = screens.form3();
     SwitchScreen(menu, choose);
     gallery.save(choose, QStringLiteral("choose-asking"));
+    QTest::mouseMove(&choose, QPoint(400, 20)); // over the background: all candidates blue
     QTest::mouseMove(choose.Label8);
     gallery.save(choose, QStringLiteral("choose-hover"));
     QTest::mouseClick(choose.Label6, Qt::LeftButton);

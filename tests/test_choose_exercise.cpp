@@ -4,8 +4,8 @@
 #include "app/form4.h"
 #include "app/screen_directory.h"
 #include "exercises/form3.h"
-#include "support/program_end_recorder.h"
 #include "support/question_script.h"
+#include "support/test_program.h"
 #include "support/widget_lookup.h"
 
 #include <QLocale>
@@ -27,16 +27,14 @@ class TestChooseExercise : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramEndRecorder> recorder_;
-    std::unique_ptr<ScriptedRandom> random_;
-    std::unique_ptr<SharedRandomOverride> randomOverride_;
+    std::unique_ptr<TestProgram> program_;
     std::unique_ptr<Form3> form_;
 
     Form3& showAsking(int digit, int place)
     {
         std::array<int, 3> digits = {5, 6, 0};
         digits.at(place) = digit;
-        scriptQuestion(*random_, digits[0], digits[1], digits[2], 71, place);
+        scriptQuestion(program_->random, digits[0], digits[1], digits[2], 71, place);
         form_ = std::make_unique<Form3>();
         form_->show();
         return *form_;
@@ -52,18 +50,11 @@ private:
 
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init()
-    {
-        recorder_ = std::make_unique<ProgramEndRecorder>();
-        random_ = std::make_unique<ScriptedRandom>();
-        randomOverride_ = std::make_unique<SharedRandomOverride>(*random_);
-    }
+    void init() { program_ = std::make_unique<TestProgram>(); }
     void cleanup()
     {
         form_.reset();
-        randomOverride_.reset();
-        random_.reset();
-        recorder_.reset();
+        program_.reset();
     }
 
     void onlyTheCandidateOfTheChosenPlaceIsRight_data()
@@ -124,10 +115,10 @@ private Q_SLOTS:
         QCOMPARE(form.Label9->caption(), kRight);
         QTest::mouseClick(form.Label6, Qt::LeftButton);
         QCOMPARE(form.Label9->caption(), kWrong + u"0.7"_s);
-        const int drawsBefore = random_->draws();
-        scriptQuestion(*random_, 3, 0, 0, 5, 0);
+        const int drawsBefore = program_->random.draws();
+        scriptQuestion(program_->random, 3, 0, 0, 5, 0);
         QVERIFY(form.Timer1->fireNow());
-        QCOMPARE(random_->draws() - drawsBefore, 5);
+        QCOMPARE(program_->random.draws() - drawsBefore, 5);
         QVERIFY(!form.Label9->isVisible());
         QVERIFY(!form.Timer1->isEnabled());
         QVERIFY(!form.Timer1->fireNow());
@@ -169,7 +160,7 @@ private Q_SLOTS:
         for (const auto key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space}) {
             QTest::keyClick(&form, key);
         }
-        QCOMPARE(recorder_->ends(), 0);
+        QCOMPARE(program_->recorder.ends(), 0);
         QVERIFY(form.isVisible());
         QVERIFY(!form.Label9->isVisible());
         QCOMPARE(form.Label1->caption() + form.Label6->caption(), before);
@@ -180,10 +171,9 @@ private Q_SLOTS:
 
     void aPendingTickReplacesTheQuestionWhileHidden()
     {
-        ScreenDirectory screens;
-        screens.start();
-        screens.form1().Timer1->fireNow();
-        scriptQuestion(*random_, 0, 8, 0, 12, 1);
+        ScreenDirectory& screens = program_->screens;
+        program_->reachMenu();
+        scriptQuestion(program_->random, 0, 8, 0, 12, 1);
         QTest::mouseClick(screens.form4().Label3, Qt::LeftButton);
         Form3& form = screens.form3();
         QTest::mouseClick(form.Label8, Qt::LeftButton);
@@ -191,7 +181,7 @@ private Q_SLOTS:
         QTest::mouseClick(form.returnLabel(), Qt::LeftButton);
         QVERIFY(form.isHidden());
 
-        scriptQuestion(*random_, 0, 0, 6, 600, 2);
+        scriptQuestion(program_->random, 0, 0, 6, 600, 2);
         QVERIFY(form.Timer1->fireNow());
         QCOMPARE(form.Label8->caption(), u"0.6"_s);
         QCOMPARE(form.Label4->caption(), u" و600"_s);

@@ -5,8 +5,8 @@
 #include "app/screen_directory.h"
 #include "practice/form5.h"
 #include "practice/reading_question.h"
-#include "support/program_end_recorder.h"
 #include "support/reading_script.h"
+#include "support/test_program.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -28,23 +28,11 @@ class TestReadingPractice : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramEndRecorder> recorder_;
-    std::unique_ptr<ScriptedRandom> random_;
-    std::unique_ptr<SharedRandomOverride> randomOverride_;
+    std::unique_ptr<TestProgram> program_;
 
 private Q_SLOTS:
-    void init()
-    {
-        recorder_ = std::make_unique<ProgramEndRecorder>();
-        random_ = std::make_unique<ScriptedRandom>();
-        randomOverride_ = std::make_unique<SharedRandomOverride>(*random_);
-    }
-    void cleanup()
-    {
-        randomOverride_.reset();
-        random_.reset();
-        recorder_.reset();
-    }
+    void init() { program_ = std::make_unique<TestProgram>(); }
+    void cleanup() { program_.reset(); }
 
     void everyKindOfBothTables_data()
     {
@@ -76,14 +64,14 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, caption);
         QFETCH(int, draws);
-        scriptReading(*random_, kind, kOne, kTwoA, kThree, kTwoB);
-        random_->script({ScriptedRandom::forValue(222, 999)}); // the sixth draw, if taken
+        scriptReading(program_->random, kind, kOne, kTwoA, kThree, kTwoB);
+        program_->random.script({ScriptedRandom::forValue(222, 999)}); // the sixth draw, if taken
         ReadingNumbers numbers;
         const QString text = PoseReadingQuestion(
-            numbers, opening ? ReadingOccasion::Opening : ReadingOccasion::Enter, *random_);
+            numbers, opening ? ReadingOccasion::Opening : ReadingOccasion::Enter, program_->random);
         QCOMPARE(text, caption);
-        QCOMPARE(random_->draws(), draws);
-        QCOMPARE(random_->reseeds(), 1);
+        QCOMPARE(program_->random.draws(), draws);
+        QCOMPARE(program_->random.reseeds(), 1);
         QCOMPARE(numbers.QuestionKind, kind);
         QCOMPARE(numbers.OneDigit, kOne);
         QCOMPARE(numbers.TwoDigitA, kTwoA);
@@ -115,22 +103,22 @@ private Q_SLOTS:
         QFETCH(QList<float>, draws);
         QFETCH(QString, caption);
         for (const float r : draws) {
-            random_->script({r});
+            program_->random.script({r});
         }
         ReadingNumbers numbers;
         QCOMPARE(PoseReadingQuestion(numbers,
                                      opening ? ReadingOccasion::Opening : ReadingOccasion::Enter,
-                                     *random_),
+                                     program_->random),
                  caption);
-        QCOMPARE(random_->scriptedLeft(), 0);
+        QCOMPARE(program_->random.scriptedLeft(), 0);
     }
 
     void theScreenThroughItsKeys()
     {
-        ScreenDirectory screens;
-        screens.start();
-        screens.form1().Timer1->fireNow();
-        scriptReading(*random_, 1, 0, 0, 998, 98); // opening, kind 1: the second number is 998
+        ScreenDirectory& screens = program_->screens;
+        program_->reachMenu();
+        scriptReading(program_->random, 1, 0, 0, 998,
+                      98); // opening, kind 1: the second number is 998
         QTest::mouseClick(screens.form4().Label4, Qt::LeftButton);
         Form5& reading = screens.form5();
         QVERIFY(reading.isVisible());
@@ -144,15 +132,15 @@ private Q_SLOTS:
             QTest::keyClick(&reading, key);
         }
         QCOMPARE(reading.Label1->caption(), u"98و998"_s);
-        QCOMPARE(random_->draws(), 5);
+        QCOMPARE(program_->random.draws(), 5);
 
-        scriptReading(*random_, 5, 0, 42, 0, 0); // Enter, kind 5: 42 و 5
+        scriptReading(program_->random, 5, 0, 42, 0, 0); // Enter, kind 5: 42 و 5
         QTest::keyClick(&reading, Qt::Key_Return);
         QCOMPARE(reading.Label1->caption(), u"42و5"_s);
-        scriptReading(*random_, 0, 7, 0, 0, 0); // keypad Enter too
+        scriptReading(program_->random, 0, 7, 0, 0, 0); // keypad Enter too
         QTest::keyClick(&reading, Qt::Key_Enter);
         QCOMPARE(reading.Label1->caption(), u"7و0"_s);
-        QCOMPARE(recorder_->ends(), 0);
+        QCOMPARE(program_->recorder.ends(), 0);
 
         // Back to the menu and again: the same question, no draw, no load.
         QSignalSpy loads(&reading, &tk::Screen::loaded);
@@ -160,22 +148,22 @@ private Q_SLOTS:
         QTest::mouseClick(screens.form4().Label4, Qt::LeftButton);
         QCOMPARE(loads.size(), 0);
         QCOMPARE(reading.Label1->caption(), u"7و0"_s);
-        QCOMPARE(random_->draws(), 15);
-        scriptReading(*random_, 4, 0, 3, 9, 0); // Enter table, not the opening one
+        QCOMPARE(program_->random.draws(), 15);
+        scriptReading(program_->random, 4, 0, 3, 9, 0); // Enter table, not the opening one
         QTest::keyClick(&reading, Qt::Key_Return);
         QCOMPARE(reading.Label1->caption(), u"3و9"_s);
 
-        const int drawsBeforeEsc = random_->draws();
+        const int drawsBeforeEsc = program_->random.draws();
         QTest::keyClick(&reading, Qt::Key_Escape);
-        QCOMPARE(recorder_->ends(), 1);
-        QCOMPARE(random_->draws(), drawsBeforeEsc);
+        QCOMPARE(program_->recorder.ends(), 1);
+        QCOMPARE(program_->random.draws(), drawsBeforeEsc);
     }
 
     void theQuestionFitsTheWindow()
     {
         Form5 reading;
-        scriptReading(*random_, 0, 0, 0, 0, 0); // the opening question
-        random_->script({0.85F, 0.9999F, 0.9999F, 0.9999F, 0.9999F, 0.9999F});
+        scriptReading(program_->random, 0, 0, 0, 0, 0); // the opening question
+        program_->random.script({0.85F, 0.9999F, 0.9999F, 0.9999F, 0.9999F, 0.9999F});
         reading.show();
         QTest::keyClick(&reading, Qt::Key_Return); // 998 و 998
         QCOMPARE(reading.Label1->caption(), u"998و998"_s);

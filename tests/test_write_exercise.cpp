@@ -4,8 +4,8 @@
 #include "app/form4.h"
 #include "app/screen_directory.h"
 #include "exercises/form2.h"
-#include "support/program_end_recorder.h"
 #include "support/question_script.h"
+#include "support/test_program.h"
 #include "support/widget_lookup.h"
 
 #include <QLocale>
@@ -20,15 +20,13 @@ class TestWriteExercise : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramEndRecorder> recorder_;
-    std::unique_ptr<ScriptedRandom> random_;
-    std::unique_ptr<SharedRandomOverride> randomOverride_;
+    std::unique_ptr<TestProgram> program_;
     std::unique_ptr<Form2> form_;
 
     // A shown write exercise asking 8.732 with the 3 (hundredths) red, answer 0.03.
     Form2& showAsking()
     {
-        scriptQuestion(*random_, 2, 3, 7, 8, 1);
+        scriptQuestion(program_->random, 2, 3, 7, 8, 1);
         form_ = std::make_unique<Form2>();
         form_->show();
         [&] {
@@ -62,18 +60,11 @@ private:
 
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init()
-    {
-        recorder_ = std::make_unique<ProgramEndRecorder>();
-        random_ = std::make_unique<ScriptedRandom>();
-        randomOverride_ = std::make_unique<SharedRandomOverride>(*random_);
-    }
+    void init() { program_ = std::make_unique<TestProgram>(); }
     void cleanup()
     {
         form_.reset();
-        randomOverride_.reset();
-        random_.reset();
-        recorder_.reset();
+        program_.reset();
     }
 
     void loadPaintsTheQuestion()
@@ -115,7 +106,7 @@ private Q_SLOTS:
         QVERIFY(form.Timer1->isEnabled());
         QCOMPARE(redDigits(form), QList<tk::Label*>{form.Label2});
 
-        scriptQuestion(*random_, 9, 0, 0, 410, 0);
+        scriptQuestion(program_->random, 9, 0, 0, 410, 0);
         QVERIFY(form.Timer1->fireNow());
         QVERIFY(form.Text1->text().isEmpty());
         QVERIFY(!form.Label9->isVisible());
@@ -135,12 +126,12 @@ private Q_SLOTS:
         answer(form, u"0.03"_s);
         QCOMPARE(form.Label9->caption(), u"الاجابة صحيحة"_s);
         QVERIFY(form.Timer1->isEnabled());
-        const int drawsBefore = random_->draws();
-        scriptQuestion(*random_, 1, 1, 1, 1, 2);
+        const int drawsBefore = program_->random.draws();
+        scriptQuestion(program_->random, 1, 1, 1, 1, 2);
         QVERIFY(form.Timer1->fireNow());
-        QCOMPARE(random_->draws() - drawsBefore, 5);
+        QCOMPARE(program_->random.draws() - drawsBefore, 5);
         QVERIFY(!form.Timer1->fireNow()); // one tick, one new question
-        QCOMPARE(random_->draws() - drawsBefore, 5);
+        QCOMPARE(program_->random.draws() - drawsBefore, 5);
     }
 
     void enterInTheAnswerBoxChecksNothing()
@@ -151,7 +142,7 @@ private Q_SLOTS:
         QTest::keyClick(form.Text1, Qt::Key_Enter);
         QVERIFY(!form.Label9->isVisible());
         QVERIFY(!form.Timer1->isEnabled());
-        QCOMPARE(recorder_->ends(), 0);
+        QCOMPARE(program_->recorder.ends(), 0);
         QCOMPARE(form.Text1->text(), u"0.03"_s);
     }
 
@@ -172,15 +163,14 @@ private Q_SLOTS:
         Form2& form = showAsking();
         QTest::keyClicks(form.Text1, u"0.0"_s);
         QTest::keyClick(form.Text1, Qt::Key_Escape);
-        QCOMPARE(recorder_->ends(), 1);
+        QCOMPARE(program_->recorder.ends(), 1);
     }
 
     void aPendingTickRunsWhileTheScreenIsHidden()
     {
-        ScreenDirectory screens;
-        screens.start();
-        screens.form1().Timer1->fireNow();
-        scriptQuestion(*random_, 2, 3, 7, 8, 1);
+        ScreenDirectory& screens = program_->screens;
+        program_->reachMenu();
+        scriptQuestion(program_->random, 2, 3, 7, 8, 1);
         QTest::mouseClick(screens.form4().Label2, Qt::LeftButton);
         Form2& form = screens.form2();
         answer(form, u"0.5"_s);
@@ -188,7 +178,7 @@ private Q_SLOTS:
         QVERIFY(!form.isVisible());
         QVERIFY(form.Timer1->isEnabled());
 
-        scriptQuestion(*random_, 4, 4, 4, 44, 2);
+        scriptQuestion(program_->random, 4, 4, 4, 44, 2);
         QVERIFY(form.Timer1->fireNow());
         QVERIFY(form.Text1->text().isEmpty());
         QVERIFY(form.Label9->isHidden());

@@ -6,6 +6,10 @@
 namespace {
 
 constexpr int kFeedbackMs = 3000;
+QString chosenDigitDescription()
+{
+    return QStringLiteral(u"الرقم الملون باللون الاحمر");
+}
 
 tk::Label* makeNumberLabel(tk::Screen* screen, const QString& name, const QString& caption,
                            tk::TwipsRect box, tk::Alignment alignment)
@@ -22,7 +26,17 @@ tk::Label* makeNumberLabel(tk::Screen* screen, const QString& name, const QStrin
 } // namespace
 
 ExerciseScreen::ExerciseScreen(const ExerciseDesign& design)
-    : tk::ActivityScreen(design.screen, design.navigation)
+    : tk::ActivityScreen({.name = design.name,
+                          .clientWidth = 12000,
+                          .clientHeight = 9000,
+                          .background = tk::rgb(0, 0, 0),
+                          .placement = tk::Placement::CentredOnScreen},
+                         {.returnName = design.returnName,
+                          .returnBox = design.returnBox,
+                          .exitName = QStringLiteral("Label10"),
+                          .exitBox = {960, 8160, 735, 495},
+                          .exitFont = {tk::Face::MsSansSerif, 18, false},
+                          .exitColour = tk::rgb(192, 255, 192)})
     , Label1(makeNumberLabel(this, QStringLiteral("Label1"), QStringLiteral("5"),
                              {8115, 2040, 810, 1695}, tk::Alignment::Left))
     , Label2(makeNumberLabel(this, QStringLiteral("Label2"), QStringLiteral("5"),
@@ -72,7 +86,11 @@ void ExerciseScreen::setNumberCaption(NumberLabel label, const QString& caption)
 
 void ExerciseScreen::setNumberColour(NumberLabel label, tk::ColourValue colour)
 {
-    numberLabel(label)->setTextColour(colour);
+    tk::Label* digit = numberLabel(label);
+    digit->setTextColour(colour);
+    // A screen reader cannot see the red: the chosen digit says that it is the one.
+    digit->setAccessibleDescription(colour == kChosenDigitColour ? chosenDigitDescription()
+                                                                 : QString());
 }
 
 void ExerciseScreen::generateQuestion()

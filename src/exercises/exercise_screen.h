@@ -8,9 +8,11 @@
 #include "toolkit/label.h"
 #include "toolkit/timer.h"
 
+// What differs between the two exercise screens; the rest of their design is shared.
 struct ExerciseDesign {
-    tk::ScreenDesign screen;
-    tk::NavigationDesign navigation;
+    QString name;
+    QString returnName;
+    tk::TwipsRect returnBox;
     QString heading;
     tk::TwipsRect headingBox;
 };

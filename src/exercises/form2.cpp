@@ -4,17 +4,9 @@
 #include "toolkit/program.h"
 
 Form2::Form2()
-    : ExerciseScreen({.screen = {.name = QStringLiteral("Form2"),
-                                 .clientWidth = 12000,
-                                 .clientHeight = 9000,
-                                 .background = tk::rgb(0, 0, 0),
-                                 .placement = tk::Placement::CentredOnScreen},
-                      .navigation = {.returnName = QStringLiteral("Label6"),
-                                     .returnBox = {2400, 8280, 1290, 300},
-                                     .exitName = QStringLiteral("Label10"),
-                                     .exitBox = {960, 8160, 735, 495},
-                                     .exitFont = {tk::Face::MsSansSerif, 18, false},
-                                     .exitColour = tk::rgb(192, 255, 192)},
+    : ExerciseScreen({.name = QStringLiteral("Form2"),
+                      .returnName = QStringLiteral("Label6"),
+                      .returnBox = {2400, 8280, 1290, 300},
                       .heading = QStringLiteral(u"اكتب البلمزية للرقم الملون باللون الاحمر"),
                       .headingBox = {11790, 600, 135, 795}})
     // Made in tab order: the answer box first, then the button.
@@ -35,6 +27,8 @@ Form2::Form2()
                          .outlined = true,
                          .outline = tk::rgb(255, 224, 192),
                          .outlineWidth = 4});
+    // The box has no caption of its own: it is named by the question it answers.
+    Text1->setAccessibleName(Label5->caption());
     connect(Command1, &tk::Button::clicked, this, &Form2::CheckTypedAnswer);
     connect(Timer1, &tk::Timer::tick, this, &Form2::NextQuestion);
 }

@@ -48,17 +48,9 @@ void makeOval(tk::Screen* screen, const QString& name, const tk::TwipsRect& box)
 
 Form3::Form3()
     : ExerciseScreen(
-          {.screen = {.name = QStringLiteral("Form3"),
-                      .clientWidth = 12000,
-                      .clientHeight = 9000,
-                      .background = tk::rgb(0, 0, 0),
-                      .placement = tk::Placement::CentredOnScreen},
-           .navigation = {.returnName = QStringLiteral("Label11"),
-                          .returnBox = {2760, 8280, 1290, 300},
-                          .exitName = QStringLiteral("Label10"),
-                          .exitBox = {960, 8160, 735, 495},
-                          .exitFont = {tk::Face::MsSansSerif, 18, false},
-                          .exitColour = tk::rgb(192, 255, 192)},
+          {.name = QStringLiteral("Form3"),
+           .returnName = QStringLiteral("Label11"),
+           .returnBox = {2760, 8280, 1290, 300},
            .heading = QStringLiteral(u"البلمزية للرقم الملون باللون الاحمر في العدد هي "),
            .headingBox = {83, 600, 11835, 795}})
     , Label6(makeCandidate(this, QStringLiteral("Label6"), kThousandthsOval, kRestingColour))

@@ -69,7 +69,7 @@ void Label::setTextColour(ColourValue colour)
     update();
 }
 
-QSizeF Label::captionSize() const
+Label::LaidOut Label::layOutCaption() const
 {
     // Laid out as painted, so the height covers every face the caption falls back to.
     QTextOption option;
@@ -80,10 +80,22 @@ QSizeF Label::captionSize() const
     layout.beginLayout();
     const QTextLine line = layout.createLine();
     layout.endLayout();
+    const double faceHeight = QFontMetricsF(font()).height();
     if (!line.isValid()) {
-        return {0.0, QFontMetricsF(font()).height()};
+        return {0.0, faceHeight, {}};
     }
-    return {line.naturalTextWidth(), std::max(line.height(), QFontMetricsF(font()).height())};
+    // Swashes of some letters reach beyond the laid-out text; the box makes room for them.
+    const double textWidth = line.naturalTextWidth();
+    const QRectF ink = inkRect();
+    return {textWidth,
+            std::max(line.height(), faceHeight),
+            {std::max(0.0, -ink.left()), std::max(0.0, ink.right() - textWidth)}};
+}
+
+QSizeF Label::captionSize() const
+{
+    const LaidOut caption = layOutCaption();
+    return {caption.overhang.left + caption.textWidth + caption.overhang.right, caption.height};
 }
 
 double Label::captionWidth() const
@@ -93,13 +105,13 @@ double Label::captionWidth() const
 
 void Label::fitToCaption()
 {
-    // A fixed box is kept unless the caption needs more room: nothing is ever clipped.
+    // A fixed box is kept unless the caption's ink needs more room: nothing is ever clipped.
     const QSizeF caption = captionSize();
     const int captionWidth = static_cast<int>(std::ceil(caption.width()));
     const int captionHeight = static_cast<int>(std::ceil(caption.height()));
+    const int inkHeight = static_cast<int>(std::ceil(inkRect().height()));
     const int width = autoSize_ ? captionWidth : std::max(captionWidth, twipsToPixels(box_.width));
-    const int height =
-        autoSize_ ? captionHeight : std::max(captionHeight, twipsToPixels(box_.height));
+    const int height = autoSize_ ? captionHeight : std::max(inkHeight, twipsToPixels(box_.height));
 
     int left = 0;
     if (centreOnWindow_ && parentWidget() != nullptr) {
@@ -135,7 +147,21 @@ void Label::paintEvent(QPaintEvent* /*event*/)
     QTextOption option(horizontalFlag(alignment_) | Qt::AlignTop | Qt::AlignAbsolute);
     option.setTextDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
     option.setWrapMode(QTextOption::NoWrap);
-    painter.drawText(QRectF(rect()), caption_, option);
+    const Overhang overhang = layOutCaption().overhang;
+    QRectF area = QRectF(rect()).adjusted(overhang.left, 0, -overhang.right, 0);
+    const QFontMetricsF metrics(font());
+    if (!autoSize_ && metrics.height() > height()) {
+        // The face's line is taller than the designed box: centre the ink in the box instead.
+        const QRectF ink = inkRect();
+        area.translate(0, (height() - ink.height()) / 2 - (metrics.ascent() + ink.top()));
+        area.setHeight(metrics.height());
+    }
+    painter.drawText(area, caption_, option);
+}
+
+QRectF Label::inkRect() const
+{
+    return QFontMetricsF(font()).tightBoundingRect(caption_);
 }
 
 void Label::mousePressEvent(QMouseEvent* event)

@@ -6,6 +6,7 @@
 #include "toolkit/fonts.h"
 #include "toolkit/twips.h"
 
+#include <QMetaMethod>
 #include <QWidget>
 
 namespace tk {
@@ -42,11 +43,15 @@ public:
     Alignment alignment() const { return alignment_; }
     bool isRightToLeft() const { return rightToLeft_; }
     bool isAutoSize() const { return autoSize_; }
+    // Whether anything reacts to a click on it.
+    bool isClickable() const { return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked)); }
 
-    // Width of the caption as laid out, in logical pixels.
+    // Width the caption needs as laid out, its ink included, in logical pixels.
     double captionWidth() const;
     // Width and height of the caption as laid out, in logical pixels.
     QSizeF captionSize() const;
+    // The caption's ink relative to its baseline.
+    QRectF inkRect() const;
 
 Q_SIGNALS:
     void clicked();
@@ -59,6 +64,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    struct Overhang {
+        double left = 0;
+        double right = 0;
+    };
+    struct LaidOut {
+        double textWidth = 0;
+        double height = 0;
+        Overhang overhang;
+    };
+    LaidOut layOutCaption() const;
     void fitToCaption();
 
     QString caption_;

@@ -1,5 +1,6 @@
 #include "toolkit/screen.h"
 
+#include "toolkit/accessibility.h"
 #include "toolkit/program.h"
 #include "toolkit/twips.h"
 
@@ -15,6 +16,7 @@ Screen::Screen(const ScreenDesign& design)
     , placement_(design.placement)
 {
     InstallProgramEventFilter();
+    InstallAccessibility();
     setObjectName(design.name);
     setWindowTitle(QStringLiteral("Form1"));
     setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));

@@ -1,0 +1,11 @@
+#pragma once
+
+// What screen readers learn about the toolkit's controls.
+
+namespace tk {
+
+// Registers, once, the accessibility interfaces of labels: a clickable label is a button
+// named by its caption, any other label static text.
+void InstallAccessibility();
+
+} // namespace tk

@@ -1,0 +1,36 @@
+#pragma once
+
+// The program under test: its end recorded instead of leaving the event loop, a scripted
+// generator in the place of the shared one, and the five screens, made at their first use.
+
+#include "app/screen_directory.h"
+#include "support/program_end_recorder.h"
+#include "support/scripted_random.h"
+
+#include <QList>
+#include <QString>
+
+namespace tk {
+class Screen;
+}
+
+class TestProgram {
+public:
+    TestProgram();
+
+    ProgramEndRecorder recorder;
+    ScriptedRandom random;
+
+private:
+    SharedRandomOverride randomOverride_;
+
+public:
+    ScreenDirectory screens;
+
+    // The run up to the menu, as the splash timer leaves it.
+    Form4& reachMenu();
+    // All five screens, made if they were not yet.
+    QList<tk::Screen*> allScreens();
+    // The screen with this name, made if it was not yet; nullptr for an unknown name.
+    tk::Screen* screenNamed(const QString& name);
+};
