@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test screenshots lint clean
+.PHONY: all deps configure build run test screenshots lint clean package
 
 all: build
 
@@ -26,6 +26,10 @@ test: build
 # Renders every screen to PNG under docs/screens.
 screenshots: build
 	@$(BUILD)/tests/render_screens docs/screens
+
+# The Debian package, into $(BUILD)/packages (see "Install" in README.md).
+package: build
+	@cd $(BUILD) && cpack -G DEB -B packages
 
 clean:
 	@rm -rf $(BUILD)

@@ -49,6 +49,13 @@ bool asksForPlatform(int argc, char** argv)
 
 } // namespace
 
+void SetProgramIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("placevalue"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PLACEVALUE_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("placevalue"));
+}
+
 void RouteTerminationSignalsToEnd()
 {
     if (signalPipe[0] >= 0) {
@@ -82,9 +89,7 @@ int RunPlaceValueProgram(int argc, char** argv)
         return 1;
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("placevalue"));
-    QApplication::setApplicationVersion(QStringLiteral(PLACEVALUE_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("placevalue"));
+    SetProgramIdentity();
     // Screens only hide; the end of the program is the one way out.
     QApplication::setQuitOnLastWindowClosed(false);
     tk::InstallFaceSubstitutes();

@@ -4,6 +4,10 @@
 // Returns the process's exit status.
 int RunPlaceValueProgram(int argc, char** argv);
 
+// Gives the application its name and its version, 1.00 (the CMake project's version, which the
+// package, the desktop install files and the Windows version record carry too).
+void SetProgramIdentity();
+
 // Routes SIGTERM and SIGINT into the end of the program through the event loop; the signal
 // handler itself only writes to a pipe.
 void RouteTerminationSignalsToEnd();

@@ -1,0 +1,62 @@
+#!/bin/bash
+# `cmake --install` into a scratch root: the program, its desktop entry, its icon and its
+# AppStream entry land in the standard places, refer to each other, and pass their validators.
+# Usage: check_install_tree.sh BUILD_DIR APP_ID
+set -euo pipefail
+build=$1
+id=$2
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+root=$scratch/root
+
+if ! log=$(DESTDIR=$root cmake --install "$build" --prefix /usr 2>&1); then
+    echo "$log" >&2
+    fail "cmake --install failed"
+fi
+
+program=$root/usr/bin/placevalue
+desktop=$root/usr/share/applications/$id.desktop
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+icon=$root/usr/share/icons/hicolor/scalable/apps/$id.svg
+for file in "$program" "$desktop" "$metainfo" "$icon"; do
+    [ -f "$file" ] || fail "not installed: ${file#"$root"}"
+done
+[ -x "$program" ] || fail "the program is not executable"
+file --brief "$program" | grep -q '^ELF' || fail "usr/bin/placevalue is not a program"
+
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the AppStream entry"
+appstreamcli validate-tree --no-net "$root" || fail "appstreamcli rejects the installed tree"
+
+# One value of the [Desktop Entry] group, e.g. entry Name[ar].
+entry() {
+    sed -n "s/^$(printf '%s' "$1" | sed 's/[][]/\\&/g')=//p" "$desktop"
+}
+[ "$(entry Type)" = Application ] || fail "Type is not Application"
+[ "$(entry Name)" = "Place Value" ] || fail "the English name is '$(entry Name)'"
+[ "$(entry 'Name[ar]')" = "البلمزية" ] || fail "the Arabic name is '$(entry 'Name[ar]')'"
+[ -n "$(entry Comment)" ] || fail "no English comment"
+entry 'Comment[ar]' | grep -q "للصف السادس الابتدائي" || fail "the Arabic comment names no grade"
+[ "$(entry Categories)" = "Education;Math;" ] || fail "Categories is '$(entry Categories)'"
+[ -x "$root/usr/bin/$(entry Exec)" ] || fail "Exec '$(entry Exec)' is not the installed program"
+[ "$(entry Icon)" = "$id" ] || fail "Icon '$(entry Icon)' is not the installed icon's name"
+
+grep -q "<id>$id</id>" "$metainfo" || fail "the AppStream id is not $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "the AppStream entry does not launch the desktop entry"
+grep -q '<content_rating type="oars-1.1"' "$metainfo" || fail "no content rating"
+
+# The icon must draw at the sizes a desktop asks for.
+for size in 16 48 256; do
+    rsvg-convert --width "$size" --height "$size" "$icon" -o "$scratch/icon.png" ||
+        fail "the icon does not draw at $size px"
+    file --brief "$scratch/icon.png" | grep -q "PNG image data, $size x $size" ||
+        fail "the icon drawn at $size px is $(file --brief "$scratch/icon.png")"
+done
+echo "installed and valid: ${program#"$root"} ${desktop#"$root"} ${metainfo#"$root"} ${icon#"$root"}"
