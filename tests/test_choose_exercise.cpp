@@ -90,18 +90,11 @@ private Q_SLOTS:
                  clicked == place ? kRight : kWrong + candidates.at(place)->caption());
     }
 
-    void candidatesGrowFromRightToLeft()
+    void candidatesStandFromRightToLeftAndAreNeverReadBack()
     {
         Form3& form = showAsking(4, 1);
         QVERIFY(form.Label6->x() > form.Label7->x());
         QVERIFY(form.Label7->x() > form.Label8->x());
-        // Each stays centred over its oval, whatever the length of its caption.
-        for (const auto& [label, oval] :
-             {std::pair{form.Label6, u"Shape1"_s}, std::pair{form.Label7, u"Shape2"_s},
-              std::pair{form.Label8, u"Shape3"_s}}) {
-            const QWidget* shape = control<QWidget>(&form, oval);
-            QVERIFY(qAbs(label->geometry().center().x() - shape->geometry().center().x()) <= 1);
-        }
         // The caption on a candidate is never read back.
         form.Label7->setCaption(u"0.4"_s);
         QTest::mouseClick(form.Label7, Qt::LeftButton);

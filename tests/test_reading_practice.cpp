@@ -158,20 +158,6 @@ private Q_SLOTS:
         QCOMPARE(program_->recorder.ends(), 1);
         QCOMPARE(program_->random.draws(), drawsBeforeEsc);
     }
-
-    void theQuestionFitsTheWindow()
-    {
-        Form5 reading;
-        scriptReading(program_->random, 0, 0, 0, 0, 0); // the opening question
-        program_->random.script({0.85F, 0.9999F, 0.9999F, 0.9999F, 0.9999F, 0.9999F});
-        reading.show();
-        QTest::keyClick(&reading, Qt::Key_Return); // 998 و 998
-        QCOMPARE(reading.Label1->caption(), u"998و998"_s);
-        QVERIFY(reading.rect().contains(reading.Label1->geometry()));
-        QVERIFY(qAbs(reading.Label1->geometry().center().x() - reading.width() / 2) <= 1);
-        QVERIFY(qAbs(reading.Label2->geometry().center().x() - reading.width() / 2) <= 1);
-        QVERIFY(!reading.Label2->geometry().intersects(reading.returnLabel()->geometry()));
-    }
 };
 
 QTEST_MAIN(TestReadingPractice)
