@@ -30,10 +30,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-#ifndef PLACEVALUE_MONKEY_EVENTS
-#define PLACEVALUE_MONKEY_EVENTS 100000
-#endif
-
 namespace {
 
 constexpr tk::ColourValue kCandidateResting = tk::rgb(0, 0, 255);
@@ -440,7 +436,6 @@ private:
         for (tk::Screen* shown : visibleScreens()) {
             if (auto* activity = qobject_cast<tk::ActivityScreen*>(shown)) {
                 clickCentre(*activity, activity->returnLabel());
-
             } else if (auto* splash = qobject_cast<Form1*>(shown)) {
                 splash->Timer1->fireNow();
             }
@@ -480,7 +475,7 @@ private Q_SLOTS:
 
     void stormKeepsEveryScreenConsistent()
     {
-        constexpr int events = PLACEVALUE_MONKEY_EVENTS;
+        constexpr int events = 100'000; // the same count in the sanitizer build: about 45 s
         Monkey monkey(*screens_, 7);
         const auto start = std::chrono::steady_clock::now();
         const int checked = storm(monkey, events);
@@ -488,7 +483,7 @@ private Q_SLOTS:
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         qInfo("monkey: %d events checked in %.1f s", checked, seconds);
         QCOMPARE(checked, events);
-        // The storm went everywhere: every screen was made and every activity answered.
+        // The storm went everywhere: every activity was opened, and questions were made.
         QVERIFY(screens_->madeForm2() != nullptr && screens_->madeForm3() != nullptr &&
                 screens_->madeForm5() != nullptr);
         QVERIFY(random_->reseeds() > 100);
