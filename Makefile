@@ -22,6 +22,9 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+ifneq ($(RELIABILITY),0)
+	@$(MAKE) sanitize fuzz-smoke
+endif
 
 # Renders every screen to PNG under docs/screens.
 screenshots: build
@@ -39,3 +42,35 @@ lint: configure
 	@clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 	@run-clang-tidy -p $(BUILD) -quiet "$$(pwd)/(src|tests|bench)/.*\.cpp" > $(BUILD)/clang-tidy.log 2>&1 \
 		|| { grep -E "(warning|error):" $(BUILD)/clang-tidy.log; exit 1; }
+
+# Reliability (run by `make test`; RELIABILITY=0 leaves them out of it): the whole suite built
+# with AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz targets for a set time, and the
+# soak run of a million questions per activity.
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_SMOKE_SECONDS ?= 10
+FUZZ_TARGETS := typed_number format_number
+RELIABILITY ?= 1
+
+.PHONY: sanitize fuzz-build fuzz fuzz-smoke soak
+
+sanitize: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLACEVALUE_SANITIZE=ON > /dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DPLACEVALUE_FUZZ=ON -DPLACEVALUE_TESTS=OFF > /dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS:%=fuzz_%)
+
+fuzz: fuzz-build
+	@for target in $(FUZZ_TARGETS); do scripts/run-fuzz $(FUZZ_BUILD) $$target $(FUZZ_SECONDS) || exit 1; done
+
+fuzz-smoke: fuzz-build
+	@for target in $(FUZZ_TARGETS); do scripts/run-fuzz $(FUZZ_BUILD) $$target $(FUZZ_SMOKE_SECONDS) || exit 1; done
+
+soak: build
+	@cmake --build $(BUILD) -j $(JOBS) --target soak
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/soak

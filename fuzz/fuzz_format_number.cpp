@@ -1,0 +1,155 @@
+// Formatting numbers: every double formats without fault into a well-formed text that reads
+// back within seven significant digits; every place value (a number of up to seven digits over
+// a power of ten) reads back as the same single-precision value; the exercises' captions have
+// their exact shapes, whatever the decimal separator.
+
+#include "exercises/number_text.h"
+#include "exercises/place_value_question.h"
+
+#include <QString>
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+[[noreturn]] void fail(const char* what, const QString& text)
+{
+    std::fprintf(stderr, "%s: \"%s\"\n", what, text.toUtf8().constData());
+    std::abort();
+}
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// -?d+(.d+)?(e[+-]d+)? with no trailing zero after the point and at most seven significant
+// digits.
+bool wellFormed(const QString& text)
+{
+    qsizetype i = 0;
+    const auto at = [&](qsizetype k) {
+        return k < text.size() ? text[k] : QChar();
+    };
+    if (at(i) == QLatin1Char('-')) {
+        ++i;
+    }
+    int significant = 0;
+    bool leading = true;
+    const qsizetype integerStart = i;
+    for (; isDigit(at(i)); ++i) {
+        leading = leading && at(i) == QLatin1Char('0');
+        significant += leading ? 0 : 1;
+    }
+    if (i == integerStart) {
+        return false;
+    }
+    if (at(i) == QLatin1Char('.')) {
+        const qsizetype fractionStart = ++i;
+        for (; isDigit(at(i)); ++i) {
+            leading = leading && at(i) == QLatin1Char('0');
+            significant += leading ? 0 : 1;
+        }
+        if (i == fractionStart || at(i - 1) == QLatin1Char('0')) {
+            return false;
+        }
+    }
+    if (at(i) == QLatin1Char('e')) {
+        ++i;
+        if (at(i) != QLatin1Char('+') && at(i) != QLatin1Char('-')) {
+            return false;
+        }
+        const qsizetype exponentStart = ++i;
+        while (isDigit(at(i))) {
+            ++i;
+        }
+        if (i == exponentStart) {
+            return false;
+        }
+    }
+    return i == text.size() && significant <= 7;
+}
+
+void checkAnyDouble(double value)
+{
+    const QString text = FormatNumber(value, QStringLiteral("."));
+    if (!std::isfinite(value)) {
+        return; // never shown; only formatting without fault counts
+    }
+    if (!wellFormed(text)) {
+        fail("badly formed number text", text);
+    }
+    const double back = ReadTypedNumber(text);
+    const double tolerance = 5e-7 * std::fabs(value) + 1e-323;
+    if (!(std::fabs(back - value) <= tolerance)) {
+        fail("number text does not read back within seven digits", text);
+    }
+}
+
+void checkPlaceValue(std::uint32_t digits, int power, const QString& separator)
+{
+    static constexpr std::array<float, 11> powersOfTen = {1.0F, 1e1F, 1e2F, 1e3F, 1e4F, 1e5F,
+                                                          1e6F, 1e7F, 1e8F, 1e9F, 1e10F};
+    const float value = PlaceValue(static_cast<float>(digits), powersOfTen.at(power));
+    const QString text = FormatNumber(value, QStringLiteral("."));
+    if (!wellFormed(text)) {
+        fail("badly formed place value", text);
+    }
+    if (!MatchesAnswer(ReadTypedNumber(text), value)) {
+        fail("place value does not read back as the same single-precision value", text);
+    }
+    // The exercises' own values: a digit as tenths, hundredths or thousandths.
+    const auto digit = static_cast<int>(digits % 9 + 1);
+    const int place = power % 3 + 1;
+    const float exercise = PlaceValue(static_cast<float>(digit), powersOfTen.at(place));
+    QString expected = QStringLiteral("0") + separator;
+    expected += QString(place - 1, QLatin1Char('0'));
+    expected += QChar(u'0' + digit);
+    const QString shown = FormatNumber(exercise, separator);
+    if (shown != expected) {
+        fail("place value caption", shown);
+    }
+    if (!MatchesAnswer(ReadTypedNumber(FormatNumber(exercise, QStringLiteral("."))), exercise)) {
+        fail("exercise answer does not read back", shown);
+    }
+    // A whole part and a single digit: plain digits.
+    const auto whole = static_cast<int>(digits % 1000);
+    if (FormatNumber(static_cast<float>(whole), separator) != QString::number(whole)) {
+        fail("whole part caption", FormatNumber(static_cast<float>(whole), separator));
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    // 8 bytes of a double, 4 of a place value's digits, 1 of its power of ten, then the
+    // decimal separator as UTF-8.
+    std::array<std::uint8_t, 13> head{};
+    std::memcpy(head.data(), data, std::min(size, head.size()));
+    double value = 0;
+    std::memcpy(&value, head.data(), sizeof value);
+    std::uint32_t digits = 0;
+    std::memcpy(&digits, head.data() + 8, sizeof digits);
+    const int power = head[12] % 11;
+    QString separator = QStringLiteral(".");
+    if (size > head.size()) {
+        separator = QString::fromUtf8(reinterpret_cast<const char*>(data) + head.size(),
+                                      static_cast<qsizetype>(size - head.size()));
+    }
+
+    checkAnyDouble(value);
+    checkAnyDouble(static_cast<double>(static_cast<float>(value)));
+    checkPlaceValue(digits % 10'000'000, power, separator);
+    const QString shown = FormatNumber(value, separator);
+    if (shown.size() > 32 + separator.size()) {
+        fail("number text too long", shown);
+    }
+    return 0;
+}
