@@ -286,27 +286,48 @@ public:
         throw Fail("no VmHWM for the process");
     }
 
-    // CPU time of all threads in nanoseconds, and their context switches (wake-ups).
-    std::pair<long long, long long> cpuAndWakeups() const
+    // The resident memory now, split by kind, for the tour's log.
+    std::string residentParts() const
     {
-        long long cpu = 0;
-        long long switches = 0;
+        std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+        std::string line;
+        std::string parts;
+        while (std::getline(status, line)) {
+            if (line.rfind("RssAnon:", 0) == 0 || line.rfind("RssFile:", 0) == 0 ||
+                line.rfind("RssShmem:", 0) == 0) {
+                std::istringstream fields(line);
+                std::string name;
+                long kib = 0;
+                fields >> name >> kib;
+                parts += "  " + name + " " + std::to_string(kib / 1024) + " MiB";
+            }
+        }
+        return parts;
+    }
+
+    // Per thread: CPU time in nanoseconds and context switches (wake-ups).
+    struct ThreadUse {
+        long long cpuNs = 0;
+        long long wakeups = 0;
+    };
+    std::map<std::string, ThreadUse> threadUse() const
+    {
+        std::map<std::string, ThreadUse> use;
         const std::string tasks = "/proc/" + std::to_string(pid_) + "/task";
         for (const auto& task : std::filesystem::directory_iterator(tasks)) {
+            ThreadUse& thread = use[task.path().filename().string()];
             std::ifstream schedstat(task.path() / "schedstat");
-            long long onCpu = 0;
-            schedstat >> onCpu;
-            cpu += onCpu;
+            schedstat >> thread.cpuNs;
             std::ifstream status(task.path() / "status");
             std::string line;
             while (std::getline(status, line)) {
                 if (line.rfind("voluntary_ctxt_switches:", 0) == 0 ||
                     line.rfind("nonvoluntary_ctxt_switches:", 0) == 0) {
-                    switches += std::stoll(line.substr(line.find(':') + 1));
+                    thread.wakeups += std::stoll(line.substr(line.find(':') + 1));
                 }
             }
         }
-        return {cpu, switches};
+        return use;
     }
 
 private:
@@ -355,10 +376,16 @@ constexpr double kFeedbackWaitMs = 3300; // the feedback shows for three seconds
 constexpr double kSettleMs = 300;
 
 // Splash, menu, every activity with a few answers, back to the menu.
-void tour(Display& display, Window splash)
+void tour(Display& display, const Process& process)
 {
-    static_cast<void>(splash);
+    const auto stage = [&](const char* name) {
+        std::fprintf(stderr, "    %-16s peak %6.1f MiB %s\n", name,
+                     static_cast<double>(process.peakResidentKiB()) / 1024.0,
+                     process.residentParts().c_str());
+    };
+    stage("splash");
     const Window menu = nextScreen(display, 800); // after the splash's three seconds
+    stage("menu");
 
     const Window write = openFrom(display, menu, kMenuWrite, 800);
     for (const char* answer : {"0.5", "0.05"}) {
@@ -367,6 +394,7 @@ void tour(Display& display, Window splash)
         display.click(write, kWriteButton.x, kWriteButton.y);
         display.idle(kFeedbackWaitMs);
     }
+    stage("write exercise");
     openFrom(display, write, kWriteReturn, 800);
 
     const Window choose = openFrom(display, menu, kMenuChoose, 800);
@@ -375,6 +403,7 @@ void tour(Display& display, Window splash)
         display.click(choose, candidate.x, candidate.y);
         display.idle(kFeedbackWaitMs);
     }
+    stage("choose exercise");
     openFrom(display, choose, kChooseReturn, 800);
 
     const Window reading = openFrom(display, menu, kMenuReading, 792);
@@ -382,8 +411,10 @@ void tour(Display& display, Window splash)
         display.key(XK_Return);
         display.idle(100);
     }
+    stage("reading practice");
     openFrom(display, reading, kReadingReturn, 800);
     display.idle(kSettleMs);
+    stage("menu again");
 }
 
 double median(std::vector<double> values)
@@ -410,7 +441,7 @@ void measureStartup(Display& display, const std::string& path, bool withTour, Sa
     display.focus(window);
     if (withTour) {
         const Clock::time_point tourStart = Clock::now();
-        tour(display, window);
+        tour(display, process);
         std::fprintf(stderr, "  tour took %.1f s\n", millisecondsSince(tourStart) / 1000);
     } else {
         display.idle(kSettleMs);
@@ -445,15 +476,25 @@ int startup(int runs, const std::string& program, const std::string& reference)
     return 0;
 }
 
+constexpr double kIdleSettleMs = 1000;
+
 // CPU time (ms) and wake-ups over the given seconds.
 void measureIdle(Display& display, const Process& process, const char* what, double seconds)
 {
-    display.idle(500); // let the screen settle
-    const auto [cpuBefore, wakeupsBefore] = process.cpuAndWakeups();
+    display.idle(kIdleSettleMs); // let the screen settle
+    const auto before = process.threadUse();
     display.idle(seconds * 1000);
-    const auto [cpuAfter, wakeupsAfter] = process.cpuAndWakeups();
-    std::printf("%-34s %10.2f %10lld\n", what, static_cast<double>(cpuAfter - cpuBefore) / 1e6,
-                wakeupsAfter - wakeupsBefore);
+    // Threads that ended meanwhile are not counted; threads that began are counted whole.
+    long long cpuNs = 0;
+    long long wakeups = 0;
+    for (const auto& [thread, after] : process.threadUse()) {
+        const auto earlier = before.find(thread);
+        const Process::ThreadUse start =
+            earlier == before.end() ? Process::ThreadUse{} : earlier->second;
+        cpuNs += after.cpuNs - start.cpuNs;
+        wakeups += after.wakeups - start.wakeups;
+    }
+    std::printf("%-34s %10.2f %10lld\n", what, static_cast<double>(cpuNs) / 1e6, wakeups);
     std::fflush(stdout);
 }
 
