@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -51,15 +52,30 @@ private:
     int paints_ = 0;
 };
 
-// Delivers the input, then runs the event loop until the label has been painted; the time in
-// milliseconds.
-double timeUntilPainted(const PaintCounter& label, const std::function<void()>& input)
+void settle()
 {
-    const int before = label.paints();
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+}
+
+// Delivers the input, then runs the event loop until the label has been painted; the time in
+// milliseconds. Nothing when the input left the label as it was (a reading question can come
+// twice in a row), as there is nothing to paint then.
+std::optional<double> timeUntilPainted(const tk::Label& label, const PaintCounter& paints,
+                                       const std::function<void()>& input)
+{
+    const int before = paints.paints();
+    const QString caption = label.caption();
+    const bool visible = label.isVisible();
     QElapsedTimer timer;
     timer.start();
     input();
-    while (label.paints() == before) {
+    if (label.caption() == caption && label.isVisible() == visible) {
+        settle();
+        return std::nullopt;
+    }
+    while (paints.paints() == before) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         if (timer.elapsed() > 5000) {
             std::fprintf(stderr, "bench_response: the label was not painted within 5 s\n");
@@ -70,10 +86,10 @@ double timeUntilPainted(const PaintCounter& label, const std::function<void()>& 
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-void settle()
+void record(std::vector<double>& samples, std::optional<double> sample)
 {
-    for (int i = 0; i < 5; ++i) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (sample) {
+        samples.push_back(*sample);
     }
 }
 
@@ -87,9 +103,8 @@ double percentile(std::vector<double> values, double p)
 void report(const char* what, const std::vector<double>& samples)
 {
     const std::vector<double> warm(samples.begin() + 1, samples.end());
-    std::printf("%-36s %8.2f %8.2f %8.2f %8.2f %8.2f\n", what, samples.front(),
-                percentile(warm, 0.5), percentile(warm, 0.99), percentile(warm, 1.0),
-                static_cast<double>(warm.size()));
+    std::printf("%-36s %8.2f %8.2f %8.2f %8.2f %8zu\n", what, samples.front(),
+                percentile(warm, 0.5), percentile(warm, 0.99), percentile(warm, 1.0), warm.size());
     std::fflush(stdout);
 }
 
@@ -112,8 +127,9 @@ void writeExercise()
     for (int i = 0; i < kSamples; ++i) {
         form.Text1->setText(u"0.05"_s);
         settle();
-        samples.push_back(
-            timeUntilPainted(feedback, [&] { QTest::mouseClick(form.Command1, Qt::LeftButton); }));
+        record(samples, timeUntilPainted(*form.Label9, feedback, [&] {
+                   QTest::mouseClick(form.Command1, Qt::LeftButton);
+               }));
         form.Timer1->fireNow();
         settle();
     }
@@ -129,8 +145,8 @@ void chooseExercise()
     tk::Label* const candidates[] = {form.Label6, form.Label7, form.Label8};
     for (int i = 0; i < kSamples; ++i) {
         tk::Label* candidate = candidates[i % 3];
-        samples.push_back(
-            timeUntilPainted(feedback, [&] { QTest::mouseClick(candidate, Qt::LeftButton); }));
+        record(samples, timeUntilPainted(*form.Label9, feedback,
+                                         [&] { QTest::mouseClick(candidate, Qt::LeftButton); }));
         form.Timer1->fireNow();
         settle();
     }
@@ -147,8 +163,8 @@ void readingPractice()
     PaintCounter question(form.Label1);
     std::vector<double> samples;
     for (int i = 0; i < kSamples; ++i) {
-        samples.push_back(
-            timeUntilPainted(question, [&] { QTest::keyClick(&form, Qt::Key_Return); }));
+        record(samples, timeUntilPainted(*form.Label1, question,
+                                         [&] { QTest::keyClick(&form, Qt::Key_Return); }));
         settle();
     }
     report("Enter -> new reading question painted", samples);

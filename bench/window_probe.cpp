@@ -315,7 +315,10 @@ public:
         std::map<std::string, ThreadUse> use;
         const std::string tasks = "/proc/" + std::to_string(pid_) + "/task";
         for (const auto& task : std::filesystem::directory_iterator(tasks)) {
-            ThreadUse& thread = use[task.path().filename().string()];
+            std::ifstream comm(task.path() / "comm");
+            std::string name;
+            std::getline(comm, name);
+            ThreadUse& thread = use[task.path().filename().string() + " " + name];
             std::ifstream schedstat(task.path() / "schedstat");
             schedstat >> thread.cpuNs;
             std::ifstream status(task.path() / "status");
@@ -493,6 +496,10 @@ void measureIdle(Display& display, const Process& process, const char* what, dou
             earlier == before.end() ? Process::ThreadUse{} : earlier->second;
         cpuNs += after.cpuNs - start.cpuNs;
         wakeups += after.wakeups - start.wakeups;
+        if (after.wakeups != start.wakeups) {
+            std::fprintf(stderr, "  %s: thread %s woke %lld times\n", what, thread.c_str(),
+                         after.wakeups - start.wakeups);
+        }
     }
     std::printf("%-34s %10.2f %10lld\n", what, static_cast<double>(cpuNs) / 1e6, wakeups);
     std::fflush(stdout);
