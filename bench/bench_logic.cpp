@@ -32,7 +32,8 @@ void BM_GenerateQuestion(benchmark::State& state)
     MemoryBoard board;
     PlaceValueQuestion question;
     tk::ClockSeededRandom random;
-    for (auto _ : state) {
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
         GenerateQuestion(board, question, random);
         benchmark::DoNotOptimize(question.CorrectAnswer);
     }
@@ -41,7 +42,8 @@ BENCHMARK(BM_GenerateQuestion);
 
 void BM_WholePartCaption(benchmark::State& state)
 {
-    for (auto _ : state) {
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
         benchmark::DoNotOptimize(WholePartCaption(305));
     }
 }
@@ -51,7 +53,8 @@ void BM_FormatNumber(benchmark::State& state)
 {
     const QString separator = DecimalSeparator();
     const double value = static_cast<double>(state.range(0)) / 1000.0;
-    for (auto _ : state) {
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
         benchmark::DoNotOptimize(FormatNumber(value, separator));
     }
 }
@@ -59,7 +62,8 @@ BENCHMARK(BM_FormatNumber)->Arg(7)->Arg(70)->Arg(305007);
 
 void BM_FormatNumberWithLocale(benchmark::State& state)
 {
-    for (auto _ : state) {
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
         benchmark::DoNotOptimize(FormatNumber(0.007));
     }
 }
@@ -68,7 +72,8 @@ BENCHMARK(BM_FormatNumberWithLocale);
 void BM_FeedbackText(benchmark::State& state)
 {
     const bool right = state.range(0) != 0;
-    for (auto _ : state) {
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
         benchmark::DoNotOptimize(FeedbackText(right, 0.007F));
     }
 }
@@ -77,7 +82,8 @@ BENCHMARK(BM_FeedbackText)->ArgName("right")->Arg(0)->Arg(1);
 void BM_ReadTypedNumber(benchmark::State& state)
 {
     const QString typed = QStringLiteral(" 0.07 ");
-    for (auto _ : state) {
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
         const double value = ReadTypedNumber(typed);
         benchmark::DoNotOptimize(MatchesAnswer(value, 0.07F));
     }
@@ -86,7 +92,8 @@ BENCHMARK(BM_ReadTypedNumber);
 
 void BM_ReadingCaption(benchmark::State& state)
 {
-    for (auto _ : state) {
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
         benchmark::DoNotOptimize(ReadingCaption(998, 98));
     }
 }
@@ -96,7 +103,8 @@ void BM_PoseReadingQuestion(benchmark::State& state)
 {
     ReadingNumbers numbers;
     tk::ClockSeededRandom random;
-    for (auto _ : state) {
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
         benchmark::DoNotOptimize(PoseReadingQuestion(numbers, ReadingOccasion::Enter, random));
     }
 }

@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -66,7 +67,8 @@ std::optional<double> timeUntilPainted(const tk::Label& label, const PaintCounte
                                        const std::function<void()>& input)
 {
     const int before = paints.paints();
-    const QString caption = label.caption();
+    // A copy, not a reference: the input changes the caption.
+    const QString caption = label.caption(); // NOLINT(performance-unnecessary-copy-initialization)
     const bool visible = label.isVisible();
     QElapsedTimer timer;
     timer.start();
@@ -96,7 +98,7 @@ void record(std::vector<double>& samples, std::optional<double> sample)
 double percentile(std::vector<double> values, double p)
 {
     std::sort(values.begin(), values.end());
-    const auto index = static_cast<size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
+    const auto index = static_cast<size_t>(std::lround(p * static_cast<double>(values.size() - 1)));
     return values[index];
 }
 

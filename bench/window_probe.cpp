@@ -141,8 +141,8 @@ public:
     void idle(double ms)
     {
         const Clock::time_point start = Clock::now();
-        for (double left = ms; left > 0; left = ms - millisecondsSince(start)) {
-            pump(left);
+        while (millisecondsSince(start) < ms) {
+            pump(ms - millisecondsSince(start));
         }
     }
 
