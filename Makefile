@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test screenshots lint clean package
+.PHONY: all deps configure build run test screenshots lint clean package bench
 
 all: build
 
@@ -20,11 +20,13 @@ build: configure
 run: build
 	@$(BUILD)/placevalue
 
+# With RELIABILITY=1 (the default) the sanitizer suite and the short fuzz runs come first, so
+# that the plain suite's summary closes the run.
 test: build
-	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 ifneq ($(RELIABILITY),0)
 	@$(MAKE) sanitize fuzz-smoke
 endif
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # Renders every screen to PNG under docs/screens.
 screenshots: build
@@ -74,3 +76,12 @@ fuzz-smoke: fuzz-build
 soak: build
 	@cmake --build $(BUILD) -j $(JOBS) --target soak
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/soak
+
+# Benchmarks (bench/): their own build folder with PLACEVALUE_BENCH on, so `make test` never
+# builds them; runs start-up, memory, idle, responsiveness and the question logic on Xvfb.
+BENCH_BUILD ?= build-bench
+bench:
+	@scripts/install-deps bench
+	@cmake -S . -B $(BENCH_BUILD) $(CMAKE_FLAGS) -DPLACEVALUE_BENCH=ON -DPLACEVALUE_TESTS=OFF > /dev/null
+	@cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@bench/run-bench $(BENCH_BUILD)

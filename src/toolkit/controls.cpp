@@ -1,7 +1,9 @@
 #include "toolkit/controls.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QStyleHints>
 #include <QTextOption>
 
 namespace tk {
@@ -27,6 +29,9 @@ TextBox::TextBox(QWidget* screen, const TextBoxDesign& design)
     palette.setColor(QPalette::Base, toQColor(design.background));
     setPalette(palette);
     setFocusPolicy(Qt::StrongFocus);
+    // A steady caret: a blinking one wakes the program and repaints the box twice a second for
+    // as long as the pupil thinks. The answer box is the program's only caret.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
 }
 
 Button::Button(QWidget* screen, const ButtonDesign& design)

@@ -4,6 +4,7 @@
 #include "toolkit/program.h"
 #include "toolkit/twips.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPalette>
@@ -36,6 +37,19 @@ void Screen::setVisible(bool visible)
         Q_EMIT loaded();
     }
     QWidget::setVisible(visible);
+    if (!visible) {
+        releasePixels();
+    }
+}
+
+void Screen::releasePixels()
+{
+    // A hidden window keeps no picture of itself: its pixel buffer (1.8 MiB for an 800 x 600
+    // screen) goes back to the system, and the next show paints the screen afresh into a new one.
+    QBackingStore* store = backingStore();
+    if (store != nullptr && store->size() != kReleasedPixels) {
+        store->resize(kReleasedPixels);
+    }
 }
 
 void Screen::placeOnFirstShow()

@@ -28,8 +28,10 @@ public:
     bool keyPreview() const { return keyPreview_; }
     bool isLoaded() const { return loaded_; }
 
-    // The first show runs load() before the window becomes visible.
+    // The first show runs load() before the window becomes visible; hiding gives the window's
+    // pixel buffer back (it shrinks to kReleasedPixels) until the next show.
     void setVisible(bool visible) override;
+    static constexpr QSize kReleasedPixels{0, 0};
 
 Q_SIGNALS:
     // After load() has run.
@@ -49,6 +51,7 @@ protected:
 private:
     friend class ProgramEventFilter;
     void placeOnFirstShow();
+    void releasePixels();
 
     Placement placement_;
     bool keyPreview_ = false;

@@ -1,0 +1,115 @@
+// Nanoseconds per call of the logic behind every question: drawing a question, the number
+// texts, reading a typed answer and posing a reading question.
+
+#include "exercises/number_text.h"
+#include "exercises/place_value_question.h"
+#include "practice/reading_question.h"
+#include "toolkit/random_source.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A board that keeps what it is given, as the screen's labels would, without widgets.
+class MemoryBoard final : public QuestionBoard {
+public:
+    void setNumberCaption(NumberLabel label, const QString& caption) override
+    {
+        captions_[static_cast<int>(label) - 1] = caption;
+    }
+    void setNumberColour(NumberLabel label, tk::ColourValue colour) override
+    {
+        colours_[static_cast<int>(label) - 1] = colour;
+    }
+
+private:
+    QString captions_[4];
+    tk::ColourValue colours_[4] = {};
+};
+
+void BM_GenerateQuestion(benchmark::State& state)
+{
+    MemoryBoard board;
+    PlaceValueQuestion question;
+    tk::ClockSeededRandom random;
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
+        GenerateQuestion(board, question, random);
+        benchmark::DoNotOptimize(question.CorrectAnswer);
+    }
+}
+BENCHMARK(BM_GenerateQuestion);
+
+void BM_WholePartCaption(benchmark::State& state)
+{
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
+        benchmark::DoNotOptimize(WholePartCaption(305));
+    }
+}
+BENCHMARK(BM_WholePartCaption);
+
+void BM_FormatNumber(benchmark::State& state)
+{
+    const QString separator = DecimalSeparator();
+    const double value = static_cast<double>(state.range(0)) / 1000.0;
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
+        benchmark::DoNotOptimize(FormatNumber(value, separator));
+    }
+}
+BENCHMARK(BM_FormatNumber)->Arg(7)->Arg(70)->Arg(305007);
+
+void BM_FormatNumberWithLocale(benchmark::State& state)
+{
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
+        benchmark::DoNotOptimize(FormatNumber(0.007));
+    }
+}
+BENCHMARK(BM_FormatNumberWithLocale);
+
+void BM_FeedbackText(benchmark::State& state)
+{
+    const bool right = state.range(0) != 0;
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
+        benchmark::DoNotOptimize(FeedbackText(right, 0.007F));
+    }
+}
+BENCHMARK(BM_FeedbackText)->ArgName("right")->Arg(0)->Arg(1);
+
+void BM_ReadTypedNumber(benchmark::State& state)
+{
+    const QString typed = QStringLiteral(" 0.07 ");
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
+        const double value = ReadTypedNumber(typed);
+        benchmark::DoNotOptimize(MatchesAnswer(value, 0.07F));
+    }
+}
+BENCHMARK(BM_ReadTypedNumber);
+
+void BM_ReadingCaption(benchmark::State& state)
+{
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
+        benchmark::DoNotOptimize(ReadingCaption(998, 98));
+    }
+}
+BENCHMARK(BM_ReadingCaption);
+
+void BM_PoseReadingQuestion(benchmark::State& state)
+{
+    ReadingNumbers numbers;
+    tk::ClockSeededRandom random;
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
+        benchmark::DoNotOptimize(PoseReadingQuestion(numbers, ReadingOccasion::Enter, random));
+    }
+}
+BENCHMARK(BM_PoseReadingQuestion);
+
+} // namespace
+
+BENCHMARK_MAIN();
