@@ -40,7 +40,7 @@ clean:
 	@rm -rf $(BUILD)
 
 # clang-format and clang-tidy over the sources; fails on any finding.
-lint: configure
+lint: build
 	@clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 	@run-clang-tidy -p $(BUILD) -quiet "$$(pwd)/(src|tests|bench)/.*\.cpp" > $(BUILD)/clang-tidy.log 2>&1 \
 		|| { grep -E "(warning|error):" $(BUILD)/clang-tidy.log; exit 1; }
