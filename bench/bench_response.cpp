@@ -11,7 +11,6 @@
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "practice/form5.h"
-#include "toolkit/fonts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -177,7 +176,6 @@ void readingPractice()
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    tk::InstallFaceSubstitutes();
     std::printf("# %d samples each, on the %s platform; times in ms\n", kSamples,
                 qPrintable(QGuiApplication::platformName()));
     std::printf("%-36s %8s %8s %8s %8s %8s\n", "input -> painted", "cold", "p50", "p99", "max",

@@ -7,7 +7,6 @@
 #include "exercises/form3.h"
 #include "exercises/number_text.h"
 #include "practice/form5.h"
-#include "toolkit/fonts.h"
 #include "toolkit/program.h"
 
 #include <QApplication>
@@ -236,7 +235,6 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QLocale::setDefault(QLocale::c());
-    tk::InstallFaceSubstitutes();
     tk::SetProgramExitForTests([] {}); // nothing here ends the run
     const QStringList arguments = QCoreApplication::arguments();
     const long questions = arguments.size() > 1 ? arguments.at(1).toLong() : 1'000'000;

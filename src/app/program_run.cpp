@@ -1,7 +1,6 @@
 #include "app/program_run.h"
 
 #include "app/screen_directory.h"
-#include "toolkit/fonts.h"
 #include "toolkit/program.h"
 
 #include <QApplication>
@@ -92,8 +91,6 @@ int RunPlaceValueProgram(int argc, char** argv)
     SetProgramIdentity();
     // Screens only hide; the end of the program is the one way out.
     QApplication::setQuitOnLastWindowClosed(false);
-    tk::InstallFaceSubstitutes();
-    tk::InstallProgramEventFilter();
     RouteTerminationSignalsToEnd();
 
     ScreenDirectory screens;

@@ -35,21 +35,8 @@ QStringList substituteFaces(Face face)
     return {};
 }
 
-void InstallFaceSubstitutes()
-{
-    static const bool installed = [] {
-        for (const Face face : {Face::ArabicTransparent, Face::MsSansSerif, Face::Arial}) {
-            QFont::removeSubstitutions(designedFaceName(face));
-            QFont::insertSubstitutions(designedFaceName(face), substituteFaces(face));
-        }
-        return true;
-    }();
-    static_cast<void>(installed);
-}
-
 QFont makeFont(const FontDesign& design)
 {
-    InstallFaceSubstitutes();
     // The designed face is asked for first, where a machine has it; each substitute then fills
     // in the glyphs the faces before it lack.
     QFont font(designedFaceName(design.face));

@@ -21,9 +21,6 @@ QString designedFaceName(Face face);
 // The installed faces that stand in for a designed face, best first.
 QStringList substituteFaces(Face face);
 
-// Registers the substitutes with Qt's font matching; runs once, before any screen is made.
-void InstallFaceSubstitutes();
-
 QFont makeFont(const FontDesign& design);
 
 } // namespace tk

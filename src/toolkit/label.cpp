@@ -80,36 +80,32 @@ Label::LaidOut Label::layOutCaption() const
     layout.beginLayout();
     const QTextLine line = layout.createLine();
     layout.endLayout();
-    const double faceHeight = QFontMetricsF(font()).height();
+    const QFontMetricsF metrics(font());
+    const QRectF ink = metrics.tightBoundingRect(caption_);
     if (!line.isValid()) {
-        return {0.0, faceHeight, {}};
+        return {0.0, metrics.height(), ink, {}};
     }
     // Swashes of some letters reach beyond the laid-out text; the box makes room for them.
     const double textWidth = line.naturalTextWidth();
-    const QRectF ink = inkRect();
     return {textWidth,
-            std::max(line.height(), faceHeight),
+            std::max(line.height(), metrics.height()),
+            ink,
             {std::max(0.0, -ink.left()), std::max(0.0, ink.right() - textWidth)}};
 }
 
 QSizeF Label::captionSize() const
 {
-    const LaidOut caption = layOutCaption();
-    return {caption.overhang.left + caption.textWidth + caption.overhang.right, caption.height};
-}
-
-double Label::captionWidth() const
-{
-    return captionSize().width();
+    return {laidOut_.overhang.left + laidOut_.textWidth + laidOut_.overhang.right, laidOut_.height};
 }
 
 void Label::fitToCaption()
 {
     // A fixed box is kept unless the caption's ink needs more room: nothing is ever clipped.
+    laidOut_ = layOutCaption();
     const QSizeF caption = captionSize();
     const int captionWidth = static_cast<int>(std::ceil(caption.width()));
     const int captionHeight = static_cast<int>(std::ceil(caption.height()));
-    const int inkHeight = static_cast<int>(std::ceil(inkRect().height()));
+    const int inkHeight = static_cast<int>(std::ceil(laidOut_.ink.height()));
     const int width = autoSize_ ? captionWidth : std::max(captionWidth, twipsToPixels(box_.width));
     const int height = autoSize_ ? captionHeight : std::max(inkHeight, twipsToPixels(box_.height));
 
@@ -147,21 +143,16 @@ void Label::paintEvent(QPaintEvent* /*event*/)
     QTextOption option(horizontalFlag(alignment_) | Qt::AlignTop | Qt::AlignAbsolute);
     option.setTextDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
     option.setWrapMode(QTextOption::NoWrap);
-    const Overhang overhang = layOutCaption().overhang;
+    const Overhang& overhang = laidOut_.overhang;
     QRectF area = QRectF(rect()).adjusted(overhang.left, 0, -overhang.right, 0);
     const QFontMetricsF metrics(font());
     if (!autoSize_ && metrics.height() > height()) {
         // The face's line is taller than the designed box: centre the ink in the box instead.
-        const QRectF ink = inkRect();
+        const QRectF& ink = laidOut_.ink;
         area.translate(0, (height() - ink.height()) / 2 - (metrics.ascent() + ink.top()));
         area.setHeight(metrics.height());
     }
     painter.drawText(area, caption_, option);
-}
-
-QRectF Label::inkRect() const
-{
-    return QFontMetricsF(font()).tightBoundingRect(caption_);
 }
 
 void Label::mousePressEvent(QMouseEvent* event)

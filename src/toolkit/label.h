@@ -47,11 +47,9 @@ public:
     bool isClickable() const { return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked)); }
 
     // Width the caption needs as laid out, its ink included, in logical pixels.
-    double captionWidth() const;
+    double captionWidth() const { return captionSize().width(); }
     // Width and height of the caption as laid out, in logical pixels.
     QSizeF captionSize() const;
-    // The caption's ink relative to its baseline.
-    QRectF inkRect() const;
 
 Q_SIGNALS:
     void clicked();
@@ -68,9 +66,11 @@ private:
         double left = 0;
         double right = 0;
     };
+    // The caption as laid out; made again only when the caption changes.
     struct LaidOut {
         double textWidth = 0;
         double height = 0;
+        QRectF ink; // relative to the baseline
         Overhang overhang;
     };
     LaidOut layOutCaption() const;
@@ -83,6 +83,7 @@ private:
     bool rightToLeft_;
     bool centreOnWindow_;
     TwipsRect box_;
+    LaidOut laidOut_;
     bool pressed_ = false;
 };
 
