@@ -1,10 +1,10 @@
 // Nanoseconds per call of the logic behind every question: drawing a question, the number
 // texts, reading a typed answer and posing a reading question.
 
-#include "exercises/number_text.h"
-#include "exercises/place_value_question.h"
-#include "practice/reading_question.h"
-#include "toolkit/random_source.h"
+#include "core/number_text.h"
+#include "core/place_value_question.h"
+#include "core/random_source.h"
+#include "core/reading_question.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,21 +17,21 @@ public:
     {
         captions_[static_cast<int>(label) - 1] = caption;
     }
-    void setNumberColour(NumberLabel label, tk::ColourValue colour) override
+    void setNumberColour(NumberLabel label, core::ColourValue colour) override
     {
         colours_[static_cast<int>(label) - 1] = colour;
     }
 
 private:
     QString captions_[4];
-    tk::ColourValue colours_[4] = {};
+    core::ColourValue colours_[4] = {};
 };
 
 void BM_GenerateQuestion(benchmark::State& state)
 {
     MemoryBoard board;
     PlaceValueQuestion question;
-    tk::ClockSeededRandom random;
+    core::ClockSeededRandom random;
     for (auto iteration : state) {
         static_cast<void>(iteration);
         GenerateQuestion(board, question, random);
@@ -44,14 +44,14 @@ void BM_WholePartCaption(benchmark::State& state)
 {
     for (auto iteration : state) {
         static_cast<void>(iteration);
-        benchmark::DoNotOptimize(WholePartCaption(305));
+        benchmark::DoNotOptimize(wholePartCaption(305));
     }
 }
 BENCHMARK(BM_WholePartCaption);
 
 void BM_FormatNumber(benchmark::State& state)
 {
-    const QString separator = DecimalSeparator();
+    const QString separator = decimalSeparator();
     const double value = static_cast<double>(state.range(0)) / 1000.0;
     for (auto iteration : state) {
         static_cast<void>(iteration);
@@ -85,7 +85,7 @@ void BM_ReadTypedNumber(benchmark::State& state)
     for (auto iteration : state) {
         static_cast<void>(iteration);
         const double value = ReadTypedNumber(typed);
-        benchmark::DoNotOptimize(MatchesAnswer(value, 0.07F));
+        benchmark::DoNotOptimize(matchesAnswer(value, 0.07F));
     }
 }
 BENCHMARK(BM_ReadTypedNumber);
@@ -94,7 +94,7 @@ void BM_ReadingCaption(benchmark::State& state)
 {
     for (auto iteration : state) {
         static_cast<void>(iteration);
-        benchmark::DoNotOptimize(ReadingCaption(998, 98));
+        benchmark::DoNotOptimize(readingCaption(998, 98));
     }
 }
 BENCHMARK(BM_ReadingCaption);
@@ -102,10 +102,10 @@ BENCHMARK(BM_ReadingCaption);
 void BM_PoseReadingQuestion(benchmark::State& state)
 {
     ReadingNumbers numbers;
-    tk::ClockSeededRandom random;
+    core::ClockSeededRandom random;
     for (auto iteration : state) {
         static_cast<void>(iteration);
-        benchmark::DoNotOptimize(PoseReadingQuestion(numbers, ReadingOccasion::Enter, random));
+        benchmark::DoNotOptimize(poseReadingQuestion(numbers, ReadingOccasion::Enter, random));
     }
 }
 BENCHMARK(BM_PoseReadingQuestion);

@@ -3,9 +3,9 @@
 // its ranges, the spread of places, digits and numbers against uniform, and that memory stays
 // flat. Usage: soak [QUESTIONS]   (default 1000000; runs on the offscreen platform)
 
+#include "core/number_text.h"
 #include "exercises/form2.h"
 #include "exercises/form3.h"
-#include "exercises/number_text.h"
 #include "practice/form5.h"
 #include "toolkit/program.h"
 
@@ -134,7 +134,7 @@ public:
             static constexpr std::array<float, 3> divisors = {1000, 100, 10};
             if (place < 0 || place > 2 || q.ChosenDigit < 1 || q.ChosenDigit > 9 ||
                 q.ChosenDigit != digits.at(place) ||
-                q.CorrectAnswer != PlaceValue(q.ChosenDigit, divisors.at(place)) ||
+                q.CorrectAnswer != placeValue(q.ChosenDigit, divisors.at(place)) ||
                 q.WholePart < 0 || q.WholePart > 999 || q.WholePart != std::floor(q.WholePart)) {
                 ++run.errors;
                 return;
@@ -235,7 +235,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QLocale::setDefault(QLocale::c());
-    tk::SetProgramExitForTests([] {}); // nothing here ends the run
+    tk::setProgramExitForTests([] {}); // nothing here ends the run
     const QStringList arguments = QCoreApplication::arguments();
     const long questions = arguments.size() > 1 ? arguments.at(1).toLong() : 1'000'000;
     constexpr long kGrowthLimitKiB = 2048;

@@ -3,8 +3,8 @@
 // a power of ten) reads back as the same single-precision value; the exercises' captions have
 // their exact shapes, whatever the decimal separator.
 
-#include "exercises/number_text.h"
-#include "exercises/place_value_question.h"
+#include "core/number_text.h"
+#include "core/place_value_question.h"
 
 #include <QString>
 
@@ -96,18 +96,18 @@ void checkPlaceValue(std::uint32_t digits, int power, const QString& separator)
 {
     static constexpr std::array<float, 11> powersOfTen = {1.0F, 1e1F, 1e2F, 1e3F, 1e4F, 1e5F,
                                                           1e6F, 1e7F, 1e8F, 1e9F, 1e10F};
-    const float value = PlaceValue(static_cast<float>(digits), powersOfTen.at(power));
+    const float value = placeValue(static_cast<float>(digits), powersOfTen.at(power));
     const QString text = FormatNumber(value, QStringLiteral("."));
     if (!wellFormed(text)) {
         fail("badly formed place value", text);
     }
-    if (!MatchesAnswer(ReadTypedNumber(text), value)) {
+    if (!matchesAnswer(ReadTypedNumber(text), value)) {
         fail("place value does not read back as the same single-precision value", text);
     }
     // The exercises' own values: a digit as tenths, hundredths or thousandths.
     const auto digit = static_cast<int>(digits % 9 + 1);
     const int place = power % 3 + 1;
-    const float exercise = PlaceValue(static_cast<float>(digit), powersOfTen.at(place));
+    const float exercise = placeValue(static_cast<float>(digit), powersOfTen.at(place));
     QString expected = QStringLiteral("0") + separator;
     expected += QString(place - 1, QLatin1Char('0'));
     expected += QChar(u'0' + digit);
@@ -115,7 +115,7 @@ void checkPlaceValue(std::uint32_t digits, int power, const QString& separator)
     if (shown != expected) {
         fail("place value caption", shown);
     }
-    if (!MatchesAnswer(ReadTypedNumber(FormatNumber(exercise, QStringLiteral("."))), exercise)) {
+    if (!matchesAnswer(ReadTypedNumber(FormatNumber(exercise, QStringLiteral("."))), exercise)) {
         fail("exercise answer does not read back", shown);
     }
     // A whole part and a single digit: plain digits.

@@ -2,8 +2,8 @@
 // number an independent reading of the same grammar gives, and a defined comparison with every
 // answer the exercises can ask for.
 
-#include "exercises/number_text.h"
-#include "exercises/place_value_question.h"
+#include "core/number_text.h"
+#include "core/place_value_question.h"
 
 #include <QString>
 
@@ -102,8 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const float divisor : {kThousandthsDivisor, kHundredthsDivisor, kTenthsDivisor}) {
         for (int digit = 1; digit <= 9; ++digit) {
-            const float answer = PlaceValue(static_cast<float>(digit), divisor);
-            const bool right = MatchesAnswer(typed, answer);
+            const float answer = placeValue(static_cast<float>(digit), divisor);
+            const bool right = matchesAnswer(typed, answer);
             const bool inRange = std::isfinite(typed) && std::fabs(typed) <= 1.0;
             if (right && (!inRange || static_cast<float>(typed) != answer)) {
                 std::fprintf(stderr, "%.17g judged equal to %.9g\n", typed, answer);

@@ -41,9 +41,9 @@ private:
 
 void renderExercises(ScreenDirectory& screens, ScriptedRandom& random, Gallery& gallery)
 {
-    Form4& menu = screens.form4();
+    Form4& menu = screens.get<Form4>();
     scriptQuestion(random, 2, 3, 7, 305, 1); // 305.732, the 3 red
-    Form2& write = screens.form2();
+    Form2& write = screens.get<Form2>();
     SwitchScreen(menu, write);
     gallery.save(write, QStringLiteral("write-asking"));
     QTest::keyClicks(write.Text1, QStringLiteral("0.03"));
@@ -60,7 +60,7 @@ void renderExercises(ScreenDirectory& screens, ScriptedRandom& random, Gallery& 
     SwitchScreen(write, menu);
 
     scriptQuestion(random, 4, 8, 1, 62, 0); // 62.184, the 4 red
-    Form3& choose = screens.form3();
+    Form3& choose = screens.get<Form3>();
     SwitchScreen(menu, choose);
     gallery.save(choose, QStringLiteral("choose-asking"));
     QTest::mouseMove(&choose, QPoint(400, 20)); // over the background: all candidates blue
@@ -75,9 +75,9 @@ void renderExercises(ScreenDirectory& screens, ScriptedRandom& random, Gallery& 
 
 void renderReading(ScreenDirectory& screens, ScriptedRandom& random, Gallery& gallery)
 {
-    Form4& menu = screens.form4();
+    Form4& menu = screens.get<Form4>();
     scriptReading(random, 4, 0, 5, 0, 7); // opening, kind 4: 7 و 5
-    Form5& reading = screens.form5();
+    Form5& reading = screens.get<Form5>();
     SwitchScreen(menu, reading);
     gallery.save(reading, QStringLiteral("reading-opening"));
     scriptReading(random, 0, 0, 0, 0, 0); // Enter, kind 0: 0 و 0
@@ -112,9 +112,9 @@ int main(int argc, char** argv)
     Gallery gallery(folder);
 
     screens.start();
-    gallery.save(screens.form1(), QStringLiteral("splash"));
-    screens.form1().Timer1->fireNow();
-    gallery.save(screens.form4(), QStringLiteral("menu"));
+    gallery.save(screens.get<Form1>(), QStringLiteral("splash"));
+    screens.get<Form1>().Timer1->fireNow();
+    gallery.save(screens.get<Form4>(), QStringLiteral("menu"));
     renderExercises(screens, random, gallery);
     renderReading(screens, random, gallery);
     return gallery.ok() ? 0 : 1;

@@ -41,7 +41,7 @@ private Q_SLOTS:
         scriptQuestion(program_->random, 1, 2, 3, 45, 2); // the choose exercise: the 3 is red
         program_->reachMenu();
         for (tk::Screen* s : program_->allScreens()) {
-            if (s != &program_->screens.form1() && s != &program_->screens.form4()) {
+            if (s != &program_->screens.get<Form1>() && s != &program_->screens.get<Form4>()) {
                 s->show();
             }
         }
@@ -102,10 +102,10 @@ private Q_SLOTS:
 
     void pressingAMenuEntryOpensItsActivity()
     {
-        Form4& menu = program_->screens.form4();
-        program_->screens.form5().hide();
-        program_->screens.form3().hide();
-        program_->screens.form2().hide();
+        Form4& menu = program_->screens.get<Form4>();
+        program_->screens.get<Form5>().hide();
+        program_->screens.get<Form3>().hide();
+        program_->screens.get<Form2>().hide();
         menu.show();
         QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(menu.Label4);
         QVERIFY(entry != nullptr);
@@ -115,10 +115,10 @@ private Q_SLOTS:
         }
         QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
         actions->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(program_->screens.form5().isVisible());
+        QVERIFY(program_->screens.get<Form5>().isVisible());
         QVERIFY(!menu.isVisible());
         QAccessibleInterface* title = QAccessible::queryAccessibleInterface(
-            program_->screens.form1().findChild<QWidget*>(u"Label2"_s));
+            program_->screens.get<Form1>().findChild<QWidget*>(u"Label2"_s));
         QVERIFY(title != nullptr && title->actionInterface() != nullptr);
         QVERIFY(!title->actionInterface()->actionNames().contains(
             QAccessibleActionInterface::pressAction()));
@@ -126,7 +126,7 @@ private Q_SLOTS:
 
     void theChosenDigitSaysSo()
     {
-        Form2& write = program_->screens.form2();
+        Form2& write = program_->screens.get<Form2>();
         const auto description = [](QWidget* digit) {
             return QAccessible::queryAccessibleInterface(digit)->text(QAccessible::Description);
         };

@@ -17,8 +17,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-constexpr tk::ColourValue kBlue = tk::rgb(0, 0, 255);
-constexpr tk::ColourValue kOrange = tk::rgb(192, 64, 0);
+constexpr core::ColourValue kBlue = core::rgb(0, 0, 255);
+constexpr core::ColourValue kOrange = core::rgb(192, 64, 0);
 const QString kRight = u"الاجابة صحيحة"_s;
 const QString kWrong = u"الاجابة خاطئة و الاجابة الصحيحة هي "_s;
 } // namespace
@@ -40,7 +40,7 @@ private:
         return *form_;
     }
 
-    static QList<tk::ColourValue> colours(const Form3& form)
+    static QList<core::ColourValue> colours(const Form3& form)
     {
         return {form.Label6->textColour(), form.Label7->textColour(), form.Label8->textColour()};
     }
@@ -122,28 +122,28 @@ private Q_SLOTS:
     void hoverColours()
     {
         Form3& form = showAsking(4, 1);
-        QCOMPARE(colours(form), (QList<tk::ColourValue>{kBlue, kOrange, kBlue})); // as designed
+        QCOMPARE(colours(form), (QList<core::ColourValue>{kBlue, kOrange, kBlue})); // as designed
 
         moveOverBackground(form, QPoint(400, 20)); // above the heading
-        QCOMPARE(colours(form), (QList<tk::ColourValue>{kBlue, kBlue, kBlue}));
+        QCOMPARE(colours(form), (QList<core::ColourValue>{kBlue, kBlue, kBlue}));
 
         moveOver(form.Label8);
-        QCOMPARE(colours(form), (QList<tk::ColourValue>{kBlue, kBlue, kOrange}));
+        QCOMPARE(colours(form), (QList<core::ColourValue>{kBlue, kBlue, kOrange}));
         moveOver(form.Label6); // straight onto another candidate: both stay orange
-        QCOMPARE(colours(form), (QList<tk::ColourValue>{kOrange, kBlue, kOrange}));
+        QCOMPARE(colours(form), (QList<core::ColourValue>{kOrange, kBlue, kOrange}));
         moveOver(form.Label5); // another label is not the background
-        QCOMPARE(colours(form), (QList<tk::ColourValue>{kOrange, kBlue, kOrange}));
+        QCOMPARE(colours(form), (QList<core::ColourValue>{kOrange, kBlue, kOrange}));
 
         // The ovals count as background.
         const QWidget* oval = control<QWidget>(&form, u"Shape2"_s);
         moveOverBackground(form, oval->geometry().topLeft() + QPoint(oval->width() / 2, 6));
-        QCOMPARE(colours(form), (QList<tk::ColourValue>{kBlue, kBlue, kBlue}));
+        QCOMPARE(colours(form), (QList<core::ColourValue>{kBlue, kBlue, kBlue}));
 
         // Colours survive a new question.
         moveOver(form.Label7);
         QTest::mouseClick(form.Label7, Qt::LeftButton);
         QVERIFY(form.Timer1->fireNow());
-        QCOMPARE(colours(form), (QList<tk::ColourValue>{kBlue, kOrange, kBlue}));
+        QCOMPARE(colours(form), (QList<core::ColourValue>{kBlue, kOrange, kBlue}));
     }
 
     void keysDoNothingAndNothingTakesTheFocus()
@@ -167,8 +167,8 @@ private Q_SLOTS:
         ScreenDirectory& screens = program_->screens;
         program_->reachMenu();
         scriptQuestion(program_->random, 0, 8, 0, 12, 1);
-        QTest::mouseClick(screens.form4().Label3, Qt::LeftButton);
-        Form3& form = screens.form3();
+        QTest::mouseClick(screens.get<Form4>().Label3, Qt::LeftButton);
+        Form3& form = screens.get<Form3>();
         QTest::mouseClick(form.Label8, Qt::LeftButton);
         QCOMPARE(form.Label9->caption(), kWrong + u"0.08"_s);
         QTest::mouseClick(form.returnLabel(), Qt::LeftButton);
@@ -181,7 +181,7 @@ private Q_SLOTS:
         QVERIFY(form.Label9->isHidden());
 
         QSignalSpy loads(&form, &tk::Screen::loaded);
-        QTest::mouseClick(screens.form4().Label3, Qt::LeftButton);
+        QTest::mouseClick(screens.get<Form4>().Label3, Qt::LeftButton);
         QVERIFY(form.isVisible());
         QCOMPARE(loads.size(), 0);
         QCOMPARE(form.Label8->caption(), u"0.6"_s);

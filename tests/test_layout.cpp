@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "app/form4.h"
 #include "app/screen_directory.h"
+#include "core/twips.h"
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "practice/form5.h"
@@ -12,7 +13,6 @@
 #include "support/test_program.h"
 #include "support/widget_lookup.h"
 #include "toolkit/label.h"
-#include "toolkit/twips.h"
 
 #include <QLocale>
 #include <QTest>
@@ -31,7 +31,7 @@ enum class Anchor { Fixed, FixedLabel, LeftEdge, RightEdge, Centre, WindowCentre
 struct Placement {
     const char* screen = nullptr;
     const char* control = nullptr;
-    tk::TwipsRect box;
+    core::TwipsRect box;
     Anchor anchor = Anchor::Fixed;
     const char* oval = nullptr;
 };
@@ -90,7 +90,7 @@ const Placement kDesign[] = {
 
 double px(double twips)
 {
-    return twips / tk::kTwipsPerPixel;
+    return twips / core::kTwipsPerPixel;
 }
 
 } // namespace
@@ -165,8 +165,8 @@ private Q_SLOTS:
         const QWidget* control = s->findChild<QWidget*>(controlName, Qt::FindDirectChildrenOnly);
         QVERIFY(control != nullptr);
         const QRect at = control->geometry();
-        const QRect designed(tk::twipsToPixels(box.left()), tk::twipsToPixels(box.top()),
-                             tk::twipsToPixels(box.width()), tk::twipsToPixels(box.height()));
+        const QRect designed(core::twipsToPixels(box.left()), core::twipsToPixels(box.top()),
+                             core::twipsToPixels(box.width()), core::twipsToPixels(box.height()));
         if (anchor == Anchor::Fixed) {
             QCOMPARE(at, designed);
             return;
@@ -193,7 +193,7 @@ private Q_SLOTS:
             QCOMPARE(at.left(), designed.left());
             break;
         case Anchor::RightEdge:
-            QCOMPARE(at.x() + at.width(), tk::twipsToPixels(box.left() + box.width()));
+            QCOMPARE(at.x() + at.width(), core::twipsToPixels(box.left() + box.width()));
             break;
         case Anchor::Centre:
             QVERIFY2(std::abs(centre - px(box.left() + box.width() / 2.0)) <= 1.0,
@@ -233,7 +233,7 @@ private Q_SLOTS:
 
     void theLongestCaptionsFitTheirWindows()
     {
-        Form2& write = program_->screens.form2(); // 999.009, the 9 red: answer 0.009
+        Form2& write = program_->screens.get<Form2>(); // 999.009, the 9 red: answer 0.009
         write.Text1->setText(u"0.9"_s);
         QTest::mouseClick(write.Command1, Qt::LeftButton);
         QCOMPARE(write.Label9->caption(), u"الاجابة خاطئة و الاجابة الصحيحة هي 0.009"_s);
@@ -241,7 +241,7 @@ private Q_SLOTS:
         QVERIFY(write.Label9->width() >= write.Label9->captionWidth());
         QVERIFY(write.rect().contains(write.Label4->geometry()));
 
-        Form3& choose = program_->screens.form3(); // 808.007, the 7 red
+        Form3& choose = program_->screens.get<Form3>(); // 808.007, the 7 red
         QCOMPARE(choose.Label6->caption(), u"0.007"_s);
         QTest::mouseClick(choose.Label8, Qt::LeftButton);
         QVERIFY(choose.rect().contains(choose.Label9->geometry()));
@@ -254,7 +254,7 @@ private Q_SLOTS:
         QVERIFY(!choose.Label6->geometry().intersects(choose.Label7->geometry()));
         QVERIFY(!choose.Label7->geometry().intersects(choose.Label8->geometry()));
 
-        Form5& reading = program_->screens.form5(); // opening: 98 و 998
+        Form5& reading = program_->screens.get<Form5>(); // opening: 98 و 998
         QCOMPARE(reading.Label1->caption(), u"98و998"_s);
         program_->random.script({0.85F, 0.9999F, 0.9999F, 0.9999F, 0.9999F, 0.9999F});
         QTest::keyClick(&reading, Qt::Key_Return);

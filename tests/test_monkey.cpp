@@ -7,9 +7,9 @@
 #include "app/form1.h"
 #include "app/form4.h"
 #include "app/screen_directory.h"
+#include "core/number_text.h"
 #include "exercises/form2.h"
 #include "exercises/form3.h"
-#include "exercises/number_text.h"
 #include "practice/form5.h"
 #include "support/program_end_recorder.h"
 #include "support/question_script.h"
@@ -32,8 +32,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr tk::ColourValue kCandidateResting = tk::rgb(0, 0, 255);
-constexpr tk::ColourValue kCandidateHover = tk::rgb(192, 64, 0);
+constexpr core::ColourValue kCandidateResting = core::rgb(0, 0, 255);
+constexpr core::ColourValue kCandidateHover = core::rgb(192, 64, 0);
 
 // Drives the visible screen with random input from its own seeded generator.
 class Monkey {
@@ -201,9 +201,9 @@ private:
     QString tick()
     {
         std::vector<tk::Timer*> running;
-        for (const QObject* screen : {static_cast<QObject*>(screens_.madeForm1()),
-                                      static_cast<QObject*>(screens_.madeForm2()),
-                                      static_cast<QObject*>(screens_.madeForm3())}) {
+        for (const QObject* screen : {static_cast<QObject*>(screens_.made<Form1>()),
+                                      static_cast<QObject*>(screens_.made<Form2>()),
+                                      static_cast<QObject*>(screens_.made<Form3>())}) {
             auto* timer = screen != nullptr ? control<tk::Timer>(screen, u"Timer1"_s) : nullptr;
             if (timer != nullptr && timer->isEnabled()) {
                 running.push_back(timer);
@@ -241,12 +241,12 @@ public:
                 return u"stray window %1"_s.arg(window->objectName());
             }
         }
-        if (auto* form2 = screens_.madeForm2()) {
+        if (auto* form2 = screens_.made<Form2>()) {
             if (QString v = exerciseViolation(*form2); !v.isEmpty()) {
                 return u"Form2: "_s + v;
             }
         }
-        if (auto* form3 = screens_.madeForm3()) {
+        if (auto* form3 = screens_.made<Form3>()) {
             if (QString v = exerciseViolation(*form3); !v.isEmpty()) {
                 return u"Form3: "_s + v;
             }
@@ -254,7 +254,7 @@ public:
                 return u"Form3: "_s + v;
             }
         }
-        if (auto* form5 = screens_.madeForm5()) {
+        if (auto* form5 = screens_.made<Form5>()) {
             if (QString v = readingViolation(*form5); !v.isEmpty()) {
                 return u"Form5: "_s + v;
             }
@@ -298,14 +298,14 @@ private:
         if (q.ChosenDigit < 1 || q.ChosenDigit > 9 || q.ChosenDigit != red->digit) {
             return u"red %1 is not the chosen digit %2"_s.arg(red->digit).arg(q.ChosenDigit);
         }
-        if (q.CorrectAnswer != PlaceValue(q.ChosenDigit, red->divisor)) {
+        if (q.CorrectAnswer != placeValue(q.ChosenDigit, red->divisor)) {
             return u"answer %1 for %2 over %3"_s.arg(q.CorrectAnswer)
                 .arg(q.ChosenDigit)
                 .arg(red->divisor);
         }
         const QString& wholeCaption = screen.Label4->caption();
         if (!whole.match(wholeCaption).hasMatch() || q.WholePart < 0 || q.WholePart > 999 ||
-            wholeCaption != WholePartCaption(q.WholePart)) {
+            wholeCaption != wholePartCaption(q.WholePart)) {
             return u"whole part caption \"%1\" for %2"_s.arg(wholeCaption).arg(q.WholePart);
         }
         const bool feedbackShown = !screen.Label9->isHidden();
@@ -327,7 +327,7 @@ private:
         for (const auto& [label, divisor] : {std::pair{screen.Label6, kThousandthsDivisor},
                                              std::pair{screen.Label7, kHundredthsDivisor},
                                              std::pair{screen.Label8, kTenthsDivisor}}) {
-            const float value = PlaceValue(q.ChosenDigit, divisor);
+            const float value = placeValue(q.ChosenDigit, divisor);
             if (label->caption() != FormatNumber(value)) {
                 return u"candidate \"%1\" for %2"_s.arg(label->caption()).arg(q.ChosenDigit);
             }
@@ -381,11 +381,11 @@ private:
 QStringList allCaptions(const ScreenDirectory& screens)
 {
     QStringList captions;
-    for (const QObject* screen : {static_cast<const QObject*>(screens.madeForm1()),
-                                  static_cast<const QObject*>(screens.madeForm2()),
-                                  static_cast<const QObject*>(screens.madeForm3()),
-                                  static_cast<const QObject*>(screens.madeForm4()),
-                                  static_cast<const QObject*>(screens.madeForm5())}) {
+    for (const QObject* screen : {static_cast<const QObject*>(screens.made<Form1>()),
+                                  static_cast<const QObject*>(screens.made<Form2>()),
+                                  static_cast<const QObject*>(screens.made<Form3>()),
+                                  static_cast<const QObject*>(screens.made<Form4>()),
+                                  static_cast<const QObject*>(screens.made<Form5>())}) {
         if (screen == nullptr) {
             continue;
         }
@@ -432,7 +432,7 @@ private:
     // Shows the named screen the way a pupil reaches it: through the menu.
     tk::Screen& reach(const QString& name)
     {
-        Form4& menu = screens_->form4();
+        Form4& menu = screens_->get<Form4>();
         for (tk::Screen* shown : visibleScreens()) {
             if (auto* activity = qobject_cast<tk::ActivityScreen*>(shown)) {
                 clickCentre(*activity, activity->returnLabel());
@@ -442,15 +442,15 @@ private:
         }
         if (name == u"Form2"_s) {
             clickCentre(menu, menu.Label2);
-            return screens_->form2();
+            return screens_->get<Form2>();
         }
         if (name == u"Form3"_s) {
             clickCentre(menu, menu.Label3);
-            return screens_->form3();
+            return screens_->get<Form3>();
         }
         if (name == u"Form5"_s) {
             clickCentre(menu, menu.Label4);
-            return screens_->form5();
+            return screens_->get<Form5>();
         }
         return menu;
     }
@@ -484,8 +484,8 @@ private Q_SLOTS:
         qInfo("monkey: %d events checked in %.1f s", checked, seconds);
         QCOMPARE(checked, events);
         // The storm went everywhere: every activity was opened, and questions were made.
-        QVERIFY(screens_->madeForm2() != nullptr && screens_->madeForm3() != nullptr &&
-                screens_->madeForm5() != nullptr);
+        QVERIFY(screens_->made<Form2>() != nullptr && screens_->made<Form3>() != nullptr &&
+                screens_->made<Form5>() != nullptr);
         QVERIFY(random_->reseeds() > 100);
     }
 
@@ -522,10 +522,10 @@ private Q_SLOTS:
 
         // After the end no input and no timer reaches the screens.
         const QStringList before = allCaptions(*screens_);
-        for (tk::Screen* made :
-             {static_cast<tk::Screen*>(screens_->madeForm2()),
-              static_cast<tk::Screen*>(screens_->madeForm3()),
-              static_cast<tk::Screen*>(screens_->madeForm5()), static_cast<tk::Screen*>(&target)}) {
+        for (tk::Screen* made : {static_cast<tk::Screen*>(screens_->made<Form2>()),
+                                 static_cast<tk::Screen*>(screens_->made<Form3>()),
+                                 static_cast<tk::Screen*>(screens_->made<Form5>()),
+                                 static_cast<tk::Screen*>(&target)}) {
             if (made == nullptr) {
                 continue;
             }
@@ -571,7 +571,7 @@ private Q_SLOTS:
         if (exit) {
             QCOMPARE(recorder_->ends(), 1);
         } else {
-            QCOMPARE(visibleScreens(), QList<tk::Screen*>{&screens_->form4()});
+            QCOMPARE(visibleScreens(), QList<tk::Screen*>{&screens_->get<Form4>()});
         }
     }
 };

@@ -3,9 +3,9 @@
 #include "app/form1.h"
 #include "app/form4.h"
 #include "app/screen_directory.h"
+#include "core/number_text.h"
 #include "exercises/form2.h"
 #include "exercises/form3.h"
-#include "exercises/number_text.h"
 #include "practice/form5.h"
 #include "support/scripted_random.h"
 #include "support/test_program.h"
@@ -32,12 +32,12 @@ private:
     tk::Screen& activity(const QString& name)
     {
         if (name == QLatin1String("Form2")) {
-            return program_->screens.form2();
+            return program_->screens.get<Form2>();
         }
         if (name == QLatin1String("Form3")) {
-            return program_->screens.form3();
+            return program_->screens.get<Form3>();
         }
-        return program_->screens.form5();
+        return program_->screens.get<Form5>();
     }
 
     static void clickLabel(const QObject* screen, const QString& name)
@@ -83,25 +83,25 @@ private Q_SLOTS:
     void splashTickOpensTheMenuOnceThenStops()
     {
         program_->screens.start();
-        Form1& splash = program_->screens.form1();
+        Form1& splash = program_->screens.get<Form1>();
         QVERIFY(splash.Timer1->isEnabled());
         QCOMPARE(splash.Timer1->interval(), 3000);
-        QVERIFY(program_->screens.madeForm4() == nullptr);
+        QVERIFY(program_->screens.made<Form4>() == nullptr);
         verifyOneVisible(&splash);
 
         QVERIFY(splash.Timer1->fireNow());
-        Form4* menu = program_->screens.madeForm4();
+        Form4* menu = program_->screens.made<Form4>();
         QVERIFY(menu != nullptr);
         verifyOneVisible(menu);
         QVERIFY(!splash.Timer1->isEnabled());
         QVERIFY(!splash.Timer1->fireNow());
-        QCOMPARE(program_->screens.madeForm1(), &splash); // hidden, not destroyed
+        QCOMPARE(program_->screens.made<Form1>(), &splash); // hidden, not destroyed
     }
 
     void clicksAndKeysOnTheSplashDoNothing()
     {
         program_->screens.start();
-        Form1& splash = program_->screens.form1();
+        Form1& splash = program_->screens.get<Form1>();
         for (auto* label : splash.findChildren<tk::Label*>()) {
             QTest::mouseClick(label, Qt::LeftButton, {}, centreOf(label));
         }
@@ -112,7 +112,7 @@ private Q_SLOTS:
         verifyOneVisible(&splash);
         QVERIFY(splash.Timer1->isEnabled());
         QCOMPARE(program_->recorder.ends(), 0);
-        QVERIFY(program_->screens.madeForm4() == nullptr);
+        QVERIFY(program_->screens.made<Form4>() == nullptr);
     }
 
     void menuEntryOpensItsScreenAndReturnComesBack_data()
@@ -143,7 +143,7 @@ private Q_SLOTS:
         verifyOneVisible(&target);
         QCOMPARE(&activity(screen), &target); // the same screen, not a new one
         QCOMPARE(loads.size(), 0);            // and not loaded again
-        QVERIFY(!program_->screens.form1().isVisible());
+        QVERIFY(!program_->screens.get<Form1>().isVisible());
         QCOMPARE(program_->recorder.ends(), 0);
     }
 
@@ -155,7 +155,7 @@ private Q_SLOTS:
         QTest::mouseClick(&menu, Qt::LeftButton, {}, oval->geometry().topLeft() + QPoint(148, 30));
         QTest::mouseClick(&menu, Qt::LeftButton, {}, oval->geometry().center() + QPoint(0, 60));
         verifyOneVisible(&menu);
-        QVERIFY(program_->screens.madeForm5() == nullptr);
+        QVERIFY(program_->screens.made<Form5>() == nullptr);
     }
 
     void escEndsTheRunOnlyWhereTheKeyboardIsHeard_data()
@@ -192,7 +192,7 @@ private Q_SLOTS:
     void escEndsTheWriteExerciseFromItsTextBox()
     {
         Form4& menu = program_->reachMenu();
-        Form2& write = program_->screens.form2();
+        Form2& write = program_->screens.get<Form2>();
         SwitchScreen(menu, write);
         auto* box = write.findChild<QLineEdit*>();
         if (box == nullptr) {
@@ -225,19 +225,19 @@ private Q_SLOTS:
         }
         clickLabel(target, exitLabel);
         QCOMPARE(program_->recorder.ends(), 1);
-        QVERIFY(tk::ProgramHasEnded());
+        QVERIFY(tk::programHasEnded());
         QVERIFY(visibleScreens().isEmpty());
     }
 
     void aPendingTimerNeverFiresAfterTheEnd()
     {
         program_->screens.start();
-        Form1& splash = program_->screens.form1();
+        Form1& splash = program_->screens.get<Form1>();
         QVERIFY(splash.Timer1->isEnabled());
         tk::EndProgram();
         QVERIFY(!splash.Timer1->isEnabled());
         QVERIFY(!splash.Timer1->fireNow());
-        QVERIFY(program_->screens.madeForm4() == nullptr);
+        QVERIFY(program_->screens.made<Form4>() == nullptr);
     }
 
     void aTourKeepsExactlyOneScreenVisible()
@@ -255,15 +255,15 @@ private Q_SLOTS:
             clickLabel(visibleScreens().front(), back);
             verifyOneVisible(&menu);
         }
-        QVERIFY(!program_->screens.form1().isVisible()); // the splash never comes back
+        QVERIFY(!program_->screens.get<Form1>().isVisible()); // the splash never comes back
     }
 
     void everyCaptionIsCoveredByItsFace()
     {
         program_->reachMenu();
-        program_->screens.form2();
-        program_->screens.form3();
-        program_->screens.form5();
+        program_->screens.get<Form2>();
+        program_->screens.get<Form3>();
+        program_->screens.get<Form5>();
         int checked = 0;
         for (QWidget* window : QApplication::topLevelWidgets()) {
             for (auto* label : window->findChildren<tk::Label*>()) {
@@ -281,13 +281,16 @@ private Q_SLOTS:
         latinOnly.setFamilies({u"Noto Sans"_s});
         QCOMPARE(uncovered(latinOnly, u"0و"_s), u"و"_s); // the check can tell
         // Captions that only a question or an answer brings.
-        const QFont feedback = program_->screens.form2().Label9->font();
+        const QFont feedback = program_->screens.get<Form2>().Label9->font();
         const QString answers = FeedbackText(true, 0.5F) + FeedbackText(false, 0.007F);
         QCOMPARE(uncovered(feedback, answers), QString());
-        QCOMPARE(uncovered(program_->screens.form2().Label4->font(), u" و0123456789"_s), QString());
-        QCOMPARE(uncovered(program_->screens.form3().Label6->font(), u"0.123456789"_s), QString());
-        QCOMPARE(uncovered(program_->screens.form5().Label1->font(), u"0123456789و"_s), QString());
-        QCOMPARE(uncovered(program_->screens.form2().Text1->font(), u"0123456789.-+eE"_s),
+        QCOMPARE(uncovered(program_->screens.get<Form2>().Label4->font(), u" و0123456789"_s),
+                 QString());
+        QCOMPARE(uncovered(program_->screens.get<Form3>().Label6->font(), u"0.123456789"_s),
+                 QString());
+        QCOMPARE(uncovered(program_->screens.get<Form5>().Label1->font(), u"0123456789و"_s),
+                 QString());
+        QCOMPARE(uncovered(program_->screens.get<Form2>().Text1->font(), u"0123456789.-+eE"_s),
                  QString());
     }
 };

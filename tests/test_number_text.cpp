@@ -1,7 +1,7 @@
 // Number text: formatting numbers for display, reading typed answers, the feedback texts.
 
-#include "exercises/number_text.h"
-#include "exercises/place_value_question.h"
+#include "core/number_text.h"
+#include "core/place_value_question.h"
 
 #include <QLocale>
 #include <QTest>
@@ -60,8 +60,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, typed);
         QFETCH(bool, right);
-        const float answer = PlaceValue(7, kHundredthsDivisor);
-        QCOMPARE(MatchesAnswer(ReadTypedNumber(typed), answer), right);
+        const float answer = placeValue(7, kHundredthsDivisor);
+        QCOMPARE(matchesAnswer(ReadTypedNumber(typed), answer), right);
     }
 
     void readTypedNumber_data()
@@ -91,9 +91,9 @@ private Q_SLOTS:
     {
         for (const double typed : {std::numeric_limits<double>::infinity(), 1e39, -1e39,
                                    std::numeric_limits<double>::quiet_NaN(), 3.5e38}) {
-            QVERIFY(!MatchesAnswer(typed, 0.9F));
+            QVERIFY(!matchesAnswer(typed, 0.9F));
         }
-        QVERIFY(MatchesAnswer(0.9, 0.9F));
+        QVERIFY(matchesAnswer(0.9, 0.9F));
     }
 
     void formatNumber_data()
@@ -120,9 +120,9 @@ private Q_SLOTS:
         for (int digit = 1; digit <= 9; ++digit) {
             const QString d = QString::number(digit);
             const float d0 = static_cast<float>(digit);
-            QCOMPARE(FormatNumber(PlaceValue(d0, kTenthsDivisor)), u"0."_s + d);
-            QCOMPARE(FormatNumber(PlaceValue(d0, kHundredthsDivisor)), u"0.0"_s + d);
-            QCOMPARE(FormatNumber(PlaceValue(d0, kThousandthsDivisor)), u"0.00"_s + d);
+            QCOMPARE(FormatNumber(placeValue(d0, kTenthsDivisor)), u"0."_s + d);
+            QCOMPARE(FormatNumber(placeValue(d0, kHundredthsDivisor)), u"0.0"_s + d);
+            QCOMPARE(FormatNumber(placeValue(d0, kThousandthsDivisor)), u"0.00"_s + d);
         }
     }
 
@@ -140,7 +140,7 @@ private Q_SLOTS:
         QFETCH(QString, locale);
         QFETCH(QString, text);
         QLocale::setDefault(QLocale(locale));
-        const QString formatted = FormatNumber(PlaceValue(7, kHundredthsDivisor));
+        const QString formatted = FormatNumber(placeValue(7, kHundredthsDivisor));
         QLocale::setDefault(QLocale::c());
         QCOMPARE(formatted, text);
     }
@@ -151,11 +151,11 @@ private Q_SLOTS:
         QTest::addColumn<float>("answer");
         QTest::addColumn<QString>("text");
         QTest::newRow("right") << true << 0.07F << u"الاجابة صحيحة"_s;
-        QTest::newRow("wrong, hundredths") << false << PlaceValue(7, kHundredthsDivisor)
+        QTest::newRow("wrong, hundredths") << false << placeValue(7, kHundredthsDivisor)
                                            << u"الاجابة خاطئة و الاجابة الصحيحة هي 0.07"_s;
-        QTest::newRow("wrong, 9 thousandths") << false << PlaceValue(9, kThousandthsDivisor)
+        QTest::newRow("wrong, 9 thousandths") << false << placeValue(9, kThousandthsDivisor)
                                               << u"الاجابة خاطئة و الاجابة الصحيحة هي 0.009"_s;
-        QTest::newRow("wrong, 1 tenth") << false << PlaceValue(1, kTenthsDivisor)
+        QTest::newRow("wrong, 1 tenth") << false << placeValue(1, kTenthsDivisor)
                                         << u"الاجابة خاطئة و الاجابة الصحيحة هي 0.1"_s;
     }
     void feedbackTexts()

@@ -1,7 +1,7 @@
 // Drawing a place-value question and painting it on a board.
 
-#include "exercises/number_text.h"
-#include "exercises/place_value_question.h"
+#include "core/number_text.h"
+#include "core/place_value_question.h"
 #include "support/question_script.h"
 
 #include <QLocale>
@@ -18,7 +18,7 @@ namespace {
 class RecordingBoard final : public QuestionBoard {
 public:
     std::array<QString, 5> captions;
-    std::array<tk::ColourValue, 5> colours{};
+    std::array<core::ColourValue, 5> colours{};
     QStringList calls;
 
     void setNumberCaption(NumberLabel label, const QString& caption) override
@@ -26,7 +26,7 @@ public:
         captions.at(static_cast<int>(label)) = caption;
         calls.append(u"caption%1"_s.arg(static_cast<int>(label)));
     }
-    void setNumberColour(NumberLabel label, tk::ColourValue colour) override
+    void setNumberColour(NumberLabel label, core::ColourValue colour) override
     {
         colours.at(static_cast<int>(label)) = colour;
         calls.append(u"colour%1"_s.arg(static_cast<int>(label)));
@@ -90,11 +90,11 @@ private Q_SLOTS:
                  u"الاجابة خاطئة و الاجابة الصحيحة هي "_s + texts.at(place));
         // Only the divisor of the chosen place gives the stored answer.
         for (int other = 0; other < 3; ++other) {
-            QCOMPARE(PlaceValue(question.ChosenDigit, kDivisors.at(other)) ==
+            QCOMPARE(placeValue(question.ChosenDigit, kDivisors.at(other)) ==
                          question.CorrectAnswer,
                      other == place);
         }
-        QCOMPARE(MatchesAnswer(ReadTypedNumber(texts.at(place)), question.CorrectAnswer), true);
+        QCOMPARE(matchesAnswer(ReadTypedNumber(texts.at(place)), question.CorrectAnswer), true);
         QCOMPARE(random.reseeds(), 1);
         QCOMPARE(random.draws(), 5);
     }
@@ -141,7 +141,7 @@ private Q_SLOTS:
 
     void manyQuestionsKeepTheirInvariants()
     {
-        tk::ClockSeededRandom random;
+        core::ClockSeededRandom random;
         random.mixIn(2026);
         RecordingBoard board;
         PlaceValueQuestion question;

@@ -2,6 +2,7 @@
 // answer box's caret does not blink), and a hidden screen holds no pixel buffer.
 
 #include "app/form4.h"
+#include "app/program_run.h"
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "practice/form5.h"
@@ -63,6 +64,7 @@ class TestScreenResources : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { setUpApplication(); }
     void init() { override_ = std::make_unique<SharedRandomOverride>(random_); }
     void cleanup() { override_.reset(); }
 

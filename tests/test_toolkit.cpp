@@ -1,14 +1,14 @@
-// The screen toolkit: self-sizing labels, right-to-left captions, key preview, loading, the
-// mouse, timers and the end of the program.
+// The screen toolkit: key preview, loading, the mouse over screens and shapes, timers and the
+// end of the program.
 
 #include "support/program_end_recorder.h"
+#include "support/recording_screen.h"
 #include "toolkit/controls.h"
 #include "toolkit/label.h"
 #include "toolkit/program.h"
 #include "toolkit/screen.h"
 #include "toolkit/timer.h"
 
-#include <QImage>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,55 +17,15 @@
 
 namespace {
 
-// A screen that records what its handlers saw.
-class RecordingScreen : public tk::Screen {
-public:
-    RecordingScreen()
-        : tk::Screen({.name = QStringLiteral("Recording"),
-                      .clientWidth = 6000,
-                      .clientHeight = 4500,
-                      .background = tk::rgb(0, 0, 0)})
-    {}
-    QList<int> keys;
-    int loads = 0;
-    bool visibleDuringLoad = true;
-    int backgroundMoves = 0;
-
-protected:
-    void load() override
-    {
-        ++loads;
-        visibleDuringLoad = isVisible();
-    }
-    void keyPress(int characterCode) override { keys.append(characterCode); }
-    void backgroundMouseMove() override { ++backgroundMoves; }
-};
-
 tk::LabelDesign labelDesign(tk::Alignment alignment, bool autoSize = true)
 {
     return {.name = QStringLiteral("Probe"),
             .caption = QStringLiteral(u"و"),
             .box = {1500, 600, 1500, 600},
             .font = {tk::Face::ArabicTransparent, 20, true},
-            .colour = tk::rgb(255, 0, 0),
+            .colour = core::rgb(255, 0, 0),
             .alignment = alignment,
             .autoSize = autoSize};
-}
-
-// Height of the ink in the columns [from, to) of a picture on black.
-int inkHeight(const QImage& image, int from, int to)
-{
-    int top = image.height();
-    int bottom = -1;
-    for (int x = std::max(0, from); x < std::min(image.width(), to); ++x) {
-        for (int y = 0; y < image.height(); ++y) {
-            if (qRed(image.pixel(x, y)) > 128) {
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-        }
-    }
-    return bottom < top ? 0 : bottom - top + 1;
 }
 
 } // namespace
@@ -74,107 +34,6 @@ class TestToolkit : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void selfSizingLabelKeepsItsAnchor_data()
-    {
-        QTest::addColumn<int>("alignment");
-        QTest::newRow("right-justified keeps the right edge") << int(tk::Alignment::Right);
-        QTest::newRow("centred keeps the centre") << int(tk::Alignment::Centre);
-        QTest::newRow("left-justified keeps the left edge") << int(tk::Alignment::Left);
-    }
-    void selfSizingLabelKeepsItsAnchor()
-    {
-        QFETCH(int, alignment);
-        RecordingScreen screen;
-        tk::Label label(&screen, labelDesign(static_cast<tk::Alignment>(alignment)));
-        // Designed box: left 100, right 200, centre 150 pixels.
-        for (const QString& caption :
-             {QStringLiteral(u"الاجابة صحيحة"), QStringLiteral("0.007"), QStringLiteral("5")}) {
-            label.setCaption(caption);
-            QCOMPARE(label.width(), qCeil(label.captionWidth()));
-            QVERIFY(label.width() > 0);
-            switch (static_cast<tk::Alignment>(alignment)) {
-            case tk::Alignment::Right:
-                QCOMPARE(label.x() + label.width(), 200);
-                break;
-            case tk::Alignment::Centre:
-                QVERIFY(qAbs(label.x() + label.width() / 2.0 - 150) <= 1.0);
-                break;
-            case tk::Alignment::Left:
-                QCOMPARE(label.x(), 100);
-                break;
-            }
-            QCOMPARE(label.y(), 40);
-        }
-    }
-
-    void labelStaysInsideItsWindow()
-    {
-        RecordingScreen screen; // 400 x 300
-        tk::LabelDesign design = labelDesign(tk::Alignment::Centre);
-        design.box = {5700, 4300, 300, 200}; // near the bottom-right corner
-        tk::Label label(&screen, design);
-        label.setCaption(QStringLiteral(u"الاجابة خاطئة و الاجابة"));
-        QVERIFY(label.geometry().right() < screen.width());
-        QVERIFY(label.geometry().bottom() < screen.height());
-        QVERIFY(label.x() >= 0);
-    }
-
-    void fixedBoxGrowsRatherThanClip()
-    {
-        RecordingScreen screen;
-        tk::LabelDesign design = labelDesign(tk::Alignment::Right, false);
-        design.box = {1500, 600, 150, 150}; // 10 x 10 pixels
-        tk::Label label(&screen, design);
-        label.setCaption(QStringLiteral(u"خروج"));
-        QVERIFY(label.width() >= label.captionWidth());
-        QCOMPARE(label.x() + label.width(), 110);
-        label.setCaption(QStringLiteral("."));
-        QCOMPARE(label.size(), QSize(10, qMax(10, label.height())));
-    }
-
-    void rightToLeftParagraphWhateverTheFirstCharacter_data()
-    {
-        QTest::addColumn<bool>("rightToLeft");
-        QTest::newRow("right-to-left: the digit stands at the right") << true;
-        QTest::newRow("left-to-right: the digit stands at the left") << false;
-    }
-    void rightToLeftParagraphWhateverTheFirstCharacter()
-    {
-        QFETCH(bool, rightToLeft);
-        RecordingScreen screen;
-        tk::LabelDesign design = labelDesign(tk::Alignment::Centre);
-        design.rightToLeft = rightToLeft;
-        // A digit first, then a long flat run of tatweel: only the digit is tall.
-        design.caption = QStringLiteral(u"1 ــــــــــــــــ");
-        tk::Label label(&screen, design);
-        const QImage image = label.grab().toImage();
-        const int edge = image.width() / 6;
-        const int leftInk = inkHeight(image, 0, edge);
-        const int rightInk = inkHeight(image, image.width() - edge, image.width());
-        if (rightToLeft) {
-            QVERIFY2(rightInk > 2 * leftInk,
-                     qPrintable(QStringLiteral("%1 %2").arg(leftInk).arg(rightInk)));
-        } else {
-            QVERIFY2(leftInk > 2 * rightInk,
-                     qPrintable(QStringLiteral("%1 %2").arg(leftInk).arg(rightInk)));
-        }
-    }
-
-    void labelClickNeedsPressAndReleaseOnIt()
-    {
-        RecordingScreen screen;
-        tk::Label label(&screen, labelDesign(tk::Alignment::Left));
-        screen.show();
-        QSignalSpy clicks(&label, &tk::Label::clicked);
-        QTest::mouseClick(&label, Qt::LeftButton, {}, label.rect().center());
-        QCOMPARE(clicks.size(), 1);
-        QTest::mousePress(&label, Qt::LeftButton, {}, label.rect().center());
-        QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(-50, -50));
-        QCOMPARE(clicks.size(), 1);
-        QTest::mouseClick(&label, Qt::RightButton, {}, label.rect().center());
-        QCOMPARE(clicks.size(), 1);
-    }
-
     void loadRunsOnceBeforeTheFirstShow()
     {
         RecordingScreen screen;
@@ -249,7 +108,7 @@ private Q_SLOTS:
         auto* shape = new tk::Shape(&screen, {.name = QStringLiteral("Shape1"),
                                               .kind = tk::ShapeKind::Oval,
                                               .box = {0, 0, 3000, 3000},
-                                              .fill = tk::rgb(255, 192, 128)});
+                                              .fill = core::rgb(255, 192, 128)});
         tk::Label label(&screen, labelDesign(tk::Alignment::Left));
         QSignalSpy labelMoves(&label, &tk::Label::mouseMoved);
         screen.show();
@@ -285,7 +144,7 @@ private Q_SLOTS:
         screen.show();
         QVERIFY(!screen.close());     // the request is refused ...
         QCOMPARE(recorder.ends(), 1); // ... and the run ends instead
-        QVERIFY(tk::ProgramHasEnded());
+        QVERIFY(tk::programHasEnded());
         QVERIFY(!screen.isVisible());
         QVERIFY(!timer.isEnabled());
         QVERIFY(!timer.fireNow());

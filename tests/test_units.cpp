@@ -1,11 +1,8 @@
-// Twips, colour values and the program's random generator.
+// Twips and the program's random generator.
 
-#include "toolkit/colour_value.h"
-#include "toolkit/random_source.h"
-#include "toolkit/twips.h"
+#include "core/random_source.h"
+#include "core/twips.h"
 
-#include <QGuiApplication>
-#include <QPalette>
 #include <QTest>
 
 #include <cmath>
@@ -30,31 +27,7 @@ private Q_SLOTS:
     {
         QFETCH(int, twips);
         QFETCH(int, pixels);
-        QCOMPARE(tk::twipsToPixels(twips), pixels);
-    }
-
-    void colourValues_data()
-    {
-        QTest::addColumn<uint>("value");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("red is the low byte") << uint(0x000000FF) << QColor(255, 0, 0);
-        QTest::newRow("blue is the third byte") << uint(0x00FF0000) << QColor(0, 0, 255);
-        QTest::newRow("dark orange") << uint(0x000040C0) << QColor(192, 64, 0);
-        QTest::newRow("light orange") << uint(0x0080C0FF) << QColor(255, 192, 128);
-        QTest::newRow("rgb helper") << uint(tk::rgb(128, 128, 255)) << QColor(128, 128, 255);
-        QTest::newRow("highlighted text")
-            << uint(0x8000000E)
-            << QGuiApplication::palette().color(QPalette::Active, QPalette::HighlightedText);
-        QTest::newRow("window colour")
-            << uint(0x80000005)
-            << QGuiApplication::palette().color(QPalette::Active, QPalette::Base);
-        QTest::newRow("unknown system colour") << uint(0x80000063) << QColor(Qt::black);
-    }
-    void colourValues()
-    {
-        QFETCH(uint, value);
-        QFETCH(QColor, colour);
-        QCOMPARE(tk::toQColor(value), colour);
+        QCOMPARE(core::twipsToPixels(twips), pixels);
     }
 
     void numberBelowStaysBelowItsLimit_data()
@@ -76,12 +49,12 @@ private Q_SLOTS:
         QFETCH(float, r);
         QFETCH(int, n);
         QFETCH(int, expected);
-        QCOMPARE(tk::numberBelow(r, n), expected);
+        QCOMPARE(core::numberBelow(r, n), expected);
     }
 
     void drawsAreInUnitIntervalAndUseAllBits()
     {
-        tk::ClockSeededRandom random;
+        core::ClockSeededRandom random;
         random.reseedFromClock();
         std::set<int> lowBits;
         for (int i = 0; i < 200000; ++i) {
@@ -96,17 +69,17 @@ private Q_SLOTS:
 
     void reseedsInTheSameTickGiveDifferentStreams()
     {
-        tk::ClockSeededRandom random;
+        core::ClockSeededRandom random;
         random.mixIn(42);
         const float first = random.draw();
         random.mixIn(42); // the same clock reading again
         const float second = random.draw();
-        tk::ClockSeededRandom fresh;
+        core::ClockSeededRandom fresh;
         fresh.mixIn(42);
         QCOMPARE(fresh.draw(), first); // deterministic for a given history
         QVERIFY(first != second);
     }
 };
 
-QTEST_MAIN(TestUnits)
+QTEST_GUILESS_MAIN(TestUnits)
 #include "test_units.moc"

@@ -171,8 +171,8 @@ private Q_SLOTS:
         ScreenDirectory& screens = program_->screens;
         program_->reachMenu();
         scriptQuestion(program_->random, 2, 3, 7, 8, 1);
-        QTest::mouseClick(screens.form4().Label2, Qt::LeftButton);
-        Form2& form = screens.form2();
+        QTest::mouseClick(screens.get<Form4>().Label2, Qt::LeftButton);
+        Form2& form = screens.get<Form2>();
         answer(form, u"0.5"_s);
         QTest::mouseClick(form.returnLabel(), Qt::LeftButton);
         QVERIFY(!form.isVisible());
@@ -185,7 +185,7 @@ private Q_SLOTS:
         QCOMPARE(form.Label4->caption(), u" و44"_s);
 
         QSignalSpy loads(&form, &tk::Screen::loaded);
-        QTest::mouseClick(screens.form4().Label2, Qt::LeftButton);
+        QTest::mouseClick(screens.get<Form4>().Label2, Qt::LeftButton);
         QVERIFY(form.isVisible());
         QCOMPARE(loads.size(), 0);
         QCOMPARE(form.Label4->caption(), u" و44"_s);

@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "app/form4.h"
+
 #include "toolkit/controls.h"
 
 namespace {
@@ -7,8 +9,8 @@ namespace {
 struct Line {
     const char16_t* name = nullptr;
     const char16_t* caption = nullptr;
-    tk::TwipsRect box;
-    tk::ColourValue colour = 0;
+    core::TwipsRect box;
+    core::ColourValue colour = 0;
     bool large = false;
     bool rightToLeft = true;
 };
@@ -18,63 +20,63 @@ constexpr Line kLines[] = {
     {u"Label1",
      u"إعداد فريق برنامج البلمزية",
      {660, 240, 4965, 645},
-     tk::rgb(0, 255, 0),
+     core::rgb(0, 255, 0),
      true,
      true},
-    {u"Label2", u"البلمزية", {1860, 1200, 2565, 645}, tk::rgb(255, 128, 255), true, true},
+    {u"Label2", u"البلمزية", {1860, 1200, 2565, 645}, core::rgb(255, 128, 255), true, true},
     {u"Label3",
      u"للصف السادس الابتدائي",
      {1005, 1920, 4395, 645},
-     tk::rgb(255, 128, 255),
+     core::rgb(255, 128, 255),
      true,
      true},
     {u"Label4",
      u"الفصل الدراسي الأول",
      {1200, 2760, 3885, 645},
-     tk::rgb(192, 255, 255),
+     core::rgb(192, 255, 255),
      true,
      true},
     {u"Label5",
      u"جميع الحقوق محفوظة 2026",
      {195, 4200, 5655, 645},
-     tk::rgb(255, 192, 192),
+     core::rgb(255, 192, 192),
      true,
      true},
     {u"Label7",
      u"فريق تطوير البرامج التعليمية",
      {1575, 4920, 3135, 270},
-     tk::rgb(255, 192, 128),
+     core::rgb(255, 192, 128),
      false,
      false},
     {u"Label8",
      u"برنامج تعليمي مفتوح للمدارس",
      {165, 5280, 5940, 270},
-     tk::rgb(255, 192, 128),
+     core::rgb(255, 192, 128),
      false,
      false},
-    {u"Label6", u"الإصدار 1.00", {2055, 5640, 2160, 270}, tk::rgb(255, 192, 128), false, true},
+    {u"Label6", u"الإصدار 1.00", {2055, 5640, 2160, 270}, core::rgb(255, 192, 128), false, true},
     {u"Label9",
      u"للمراسلة بالبريد الالكتروني : ",
      {3480, 6000, 2205, 270},
-     tk::rgb(255, 192, 128),
+     core::rgb(255, 192, 128),
      false,
      true},
     {u"Label10",
      u"team@placevalue.invalid",
      {840, 6000, 2400, 270},
-     tk::rgb(255, 192, 128),
+     core::rgb(255, 192, 128),
      false,
      true},
     {u"Label11",
      u"الموقع الالكتروني : ",
      {3480, 6360, 1515, 270},
-     tk::rgb(255, 192, 128),
+     core::rgb(255, 192, 128),
      false,
      true},
     {u"Label12",
      u"placevalue.invalid",
      {960, 6360, 2295, 270},
-     tk::rgb(255, 192, 128),
+     core::rgb(255, 192, 128),
      false,
      true},
 };
@@ -85,7 +87,7 @@ Form1::Form1()
     : tk::Screen({.name = QStringLiteral("Form1"),
                   .clientWidth = 6270,
                   .clientHeight = 6870,
-                  .background = tk::rgb(64, 0, 0),
+                  .background = core::rgb(64, 0, 0),
                   .placement = tk::Placement::CentredOnScreen})
     , Timer1(new tk::Timer(this, QStringLiteral("Timer1"), 3000, true))
 {
@@ -105,12 +107,13 @@ Form1::Form1()
     new tk::Shape(this, {.name = QStringLiteral("Shape1"),
                          .kind = tk::ShapeKind::Rectangle,
                          .box = {600, 1080, 5175, 3015},
-                         .fill = tk::rgb(0, 0, 0)});
-    connect(Timer1, &tk::Timer::tick, this, &Form1::Timer1Tick);
+                         .fill = core::rgb(0, 0, 0)});
+    connect(Timer1, &tk::Timer::tick, this, &Form1::timer1Tick);
 }
 
-void Form1::Timer1Tick()
+// The splash time is over: the main menu is shown, then the splash screen hidden.
+void Form1::timer1Tick()
 {
-    Q_EMIT menuRequested();
+    Q_EMIT switchRequested(&Form4::staticMetaObject);
     Timer1->setEnabled(false);
 }

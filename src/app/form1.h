@@ -13,10 +13,6 @@ public:
 
     tk::Timer* Timer1;
 
-Q_SIGNALS:
-    // The splash time is over: the shell shows the main menu and hides the splash screen.
-    void menuRequested();
-
 private:
-    void Timer1Tick();
+    void timer1Tick();
 };

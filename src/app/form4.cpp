@@ -1,12 +1,16 @@
 #include "app/form4.h"
 
+#include "exercises/form2.h"
+#include "exercises/form3.h"
+#include "practice/form5.h"
+
 #include "toolkit/controls.h"
 #include "toolkit/program.h"
 
 namespace {
 
 tk::Label* menuEntry(tk::Screen* menu, const QString& name, const QString& caption,
-                     tk::TwipsRect box, tk::ColourValue colour)
+                     core::TwipsRect box, core::ColourValue colour)
 {
     return new tk::Label(menu, {.name = name,
                                 .caption = caption,
@@ -17,14 +21,14 @@ tk::Label* menuEntry(tk::Screen* menu, const QString& name, const QString& capti
                                 .autoSize = true});
 }
 
-void oval(tk::Screen* menu, const QString& name, tk::TwipsRect box)
+void oval(tk::Screen* menu, const QString& name, core::TwipsRect box)
 {
     new tk::Shape(menu, {.name = name,
                          .kind = tk::ShapeKind::Oval,
                          .box = box,
-                         .fill = tk::rgb(255, 224, 192),
+                         .fill = core::rgb(255, 224, 192),
                          .outlined = true,
-                         .outline = tk::rgb(255, 128, 0),
+                         .outline = core::rgb(255, 128, 0),
                          .outlineWidth = 4});
 }
 
@@ -34,29 +38,32 @@ Form4::Form4()
     : tk::Screen({.name = QStringLiteral("Form4"),
                   .clientWidth = 12000,
                   .clientHeight = 9000,
-                  .background = tk::rgb(0, 0, 0),
+                  .background = core::rgb(0, 0, 0),
                   .placement = tk::Placement::SystemDefault})
     , Label1(new tk::Label(this, {.name = QStringLiteral("Label1"),
                                   .caption = QStringLiteral(u"خروج"),
                                   .box = {480, 8400, 720, 435},
                                   .font = {tk::Face::MsSansSerif, 18, false},
-                                  .colour = tk::rgb(255, 192, 192),
+                                  .colour = core::rgb(255, 192, 192),
                                   .alignment = tk::Alignment::Left,
                                   .autoSize = true,
                                   .rightToLeft = false}))
     , Label2(menuEntry(this, QStringLiteral("Label2"), QStringLiteral(u"اكتب البلمزية"),
-                       {7193, 5040, 3030, 555}, tk::rgb(255, 0, 0)))
+                       {7193, 5040, 3030, 555}, core::rgb(255, 0, 0)))
     , Label3(menuEntry(this, QStringLiteral("Label3"), QStringLiteral(u"اختر البلمزية"),
-                       {1793, 5160, 2985, 555}, tk::rgb(255, 0, 0)))
+                       {1793, 5160, 2985, 555}, core::rgb(255, 0, 0)))
     , Label4(menuEntry(this, QStringLiteral("Label4"), QStringLiteral(u"ارقام في الصورة العشرية"),
-                       {4013, 1440, 4020, 555}, tk::rgb(128, 128, 0)))
+                       {4013, 1440, 4020, 555}, core::rgb(128, 128, 0)))
 {
     oval(this, QStringLiteral("Shape2"), {1073, 3840, 4455, 3015});
     oval(this, QStringLiteral("Shape1"), {6473, 3720, 4455, 3015});
     oval(this, QStringLiteral("Shape3"), {3773, 240, 4455, 3015});
 
     connect(Label1, &tk::Label::clicked, this, [] { tk::EndProgram(); });
-    connect(Label2, &tk::Label::clicked, this, &Form4::writeExerciseRequested);
-    connect(Label3, &tk::Label::clicked, this, &Form4::chooseExerciseRequested);
-    connect(Label4, &tk::Label::clicked, this, &Form4::readingPracticeRequested);
+    connect(Label2, &tk::Label::clicked, this,
+            [this] { Q_EMIT switchRequested(&Form2::staticMetaObject); });
+    connect(Label3, &tk::Label::clicked, this,
+            [this] { Q_EMIT switchRequested(&Form3::staticMetaObject); });
+    connect(Label4, &tk::Label::clicked, this,
+            [this] { Q_EMIT switchRequested(&Form5::staticMetaObject); });
 }

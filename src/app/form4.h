@@ -14,9 +14,4 @@ public:
     tk::Label* Label2; // write exercise
     tk::Label* Label3; // choose exercise
     tk::Label* Label4; // reading practice
-
-Q_SIGNALS:
-    void writeExerciseRequested();
-    void chooseExerciseRequested();
-    void readingPracticeRequested();
 };

@@ -2,5 +2,5 @@
 
 int main(int argc, char** argv)
 {
-    return RunPlaceValueProgram(argc, argv);
+    return runPlaceValueProgram(argc, argv);
 }

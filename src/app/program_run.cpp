@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QStyleHints>
 
 #include <array>
 #include <csignal>
@@ -48,14 +49,23 @@ bool asksForPlatform(int argc, char** argv)
 
 } // namespace
 
-void SetProgramIdentity()
+void setProgramIdentity()
 {
     QCoreApplication::setApplicationName(QStringLiteral("placevalue"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PLACEVALUE_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("placevalue"));
 }
 
-void RouteTerminationSignalsToEnd()
+void setUpApplication()
+{
+    setProgramIdentity();
+    QApplication::setQuitOnLastWindowClosed(false);
+    // A steady caret: a blinking one wakes the program and repaints the answer box twice a
+    // second for as long as the pupil thinks, and the answer box is the program's only caret.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
+}
+
+void routeTerminationSignalsToEnd()
 {
     if (signalPipe[0] >= 0) {
         return;
@@ -79,7 +89,7 @@ void RouteTerminationSignalsToEnd()
     sigaction(SIGINT, &action, nullptr);
 }
 
-int RunPlaceValueProgram(int argc, char** argv)
+int runPlaceValueProgram(int argc, char** argv)
 {
     if (!hasDisplay() && !asksForPlatform(argc, argv)) {
         std::fputs("placevalue: no display found (DISPLAY is not set); the screens can still be "
@@ -88,10 +98,8 @@ int RunPlaceValueProgram(int argc, char** argv)
         return 1;
     }
     QApplication application(argc, argv);
-    SetProgramIdentity();
-    // Screens only hide; the end of the program is the one way out.
-    QApplication::setQuitOnLastWindowClosed(false);
-    RouteTerminationSignalsToEnd();
+    setUpApplication();
+    routeTerminationSignalsToEnd();
 
     ScreenDirectory screens;
     screens.start();

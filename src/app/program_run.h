@@ -2,12 +2,16 @@
 
 // The whole run of the program, from the check for a display to the end of the event loop.
 // Returns the process's exit status.
-int RunPlaceValueProgram(int argc, char** argv);
+int runPlaceValueProgram(int argc, char** argv);
 
 // Gives the application its name and its version, 1.00 (the CMake project's version, which the
 // package, the desktop install files and the Windows version record carry too).
-void SetProgramIdentity();
+void setProgramIdentity();
+
+// The application-wide settings of a run, made once the application exists: its identity,
+// screens that only hide (the end of the program is the one way out) and a steady caret.
+void setUpApplication();
 
 // Routes SIGTERM and SIGINT into the end of the program through the event loop; the signal
 // handler itself only writes to a pipe.
-void RouteTerminationSignalsToEnd();
+void routeTerminationSignalsToEnd();

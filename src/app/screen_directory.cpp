@@ -5,6 +5,36 @@
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "practice/form5.h"
+#include "toolkit/activity_screen.h"
+
+#include <array>
+
+namespace {
+
+template <typename Form> std::unique_ptr<tk::Screen> makeScreen()
+{
+    return std::make_unique<Form>();
+}
+
+constexpr std::array kProgramScreens = {
+    ScreenKind{&Form1::staticMetaObject, &makeScreen<Form1>}, // splash screen
+    ScreenKind{&Form4::staticMetaObject, &makeScreen<Form4>}, // main menu
+    ScreenKind{&Form2::staticMetaObject, &makeScreen<Form2>}, // write exercise
+    ScreenKind{&Form3::staticMetaObject, &makeScreen<Form3>}, // choose exercise
+    ScreenKind{&Form5::staticMetaObject, &makeScreen<Form5>}, // reading practice
+};
+
+std::size_t indexOf(const QMetaObject& type)
+{
+    for (std::size_t i = 0; i < kProgramScreens.size(); ++i) {
+        if (kProgramScreens[i].type == &type) {
+            return i;
+        }
+    }
+    qFatal("not a screen of the program: %s", type.className());
+}
+
+} // namespace
 
 void SwitchScreen(tk::Screen& caller, tk::Screen& target)
 {
@@ -14,67 +44,43 @@ void SwitchScreen(tk::Screen& caller, tk::Screen& target)
     }
 }
 
-ScreenDirectory::ScreenDirectory() = default;
+std::span<const ScreenKind> programScreens()
+{
+    return kProgramScreens;
+}
+
+ScreenDirectory::ScreenDirectory()
+    : screens_(kProgramScreens.size())
+{}
+
 ScreenDirectory::~ScreenDirectory() = default;
 
 void ScreenDirectory::start()
 {
-    form1().show();
+    screen(*kProgramScreens.front().type).show();
 }
 
-Form1& ScreenDirectory::form1()
+tk::Screen& ScreenDirectory::screen(const QMetaObject& type)
 {
-    if (!form1_) {
-        form1_ = std::make_unique<Form1>();
-        connect(form1_.get(), &Form1::menuRequested, this,
-                [this] { SwitchScreen(*form1_, form4()); });
+    std::unique_ptr<tk::Screen>& slot = screens_[indexOf(type)];
+    if (!slot) {
+        slot = kProgramScreens[indexOf(type)].make();
+        wire(*slot);
     }
-    return *form1_;
+    return *slot;
 }
 
-Form4& ScreenDirectory::form4()
+tk::Screen* ScreenDirectory::made(const QMetaObject& type) const
 {
-    if (!form4_) {
-        form4_ = std::make_unique<Form4>();
-        connect(form4_.get(), &Form4::writeExerciseRequested, this,
-                [this] { SwitchScreen(*form4_, form2()); });
-        connect(form4_.get(), &Form4::chooseExerciseRequested, this,
-                [this] { SwitchScreen(*form4_, form3()); });
-        connect(form4_.get(), &Form4::readingPracticeRequested, this,
-                [this] { SwitchScreen(*form4_, form5()); });
+    return screens_[indexOf(type)].get();
+}
+
+void ScreenDirectory::wire(tk::Screen& from)
+{
+    connect(&from, &tk::Screen::switchRequested, this,
+            [this, &from](const QMetaObject* target) { SwitchScreen(from, screen(*target)); });
+    if (auto* activity = qobject_cast<tk::ActivityScreen*>(&from)) {
+        connect(activity, &tk::ActivityScreen::menuRequested, this,
+                [this, activity] { SwitchScreen(*activity, get<Form4>()); });
     }
-    return *form4_;
-}
-
-template <typename Activity> void ScreenDirectory::wireReturn(Activity& activity)
-{
-    connect(&activity, &tk::ActivityScreen::menuRequested, this,
-            [this, &activity] { SwitchScreen(activity, form4()); });
-}
-
-Form2& ScreenDirectory::form2()
-{
-    if (!form2_) {
-        form2_ = std::make_unique<Form2>();
-        wireReturn(*form2_);
-    }
-    return *form2_;
-}
-
-Form3& ScreenDirectory::form3()
-{
-    if (!form3_) {
-        form3_ = std::make_unique<Form3>();
-        wireReturn(*form3_);
-    }
-    return *form3_;
-}
-
-Form5& ScreenDirectory::form5()
-{
-    if (!form5_) {
-        form5_ = std::make_unique<Form5>();
-        wireReturn(*form5_);
-    }
-    return *form5_;
 }

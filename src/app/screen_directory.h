@@ -1,24 +1,32 @@
 #pragma once
 
-// The program's five screens, each made at its first use and kept until the end of the run,
-// and the moves between them.
+// The program's screens, listed once, each made at its first use and kept until the end of the
+// run, and the moves between them.
 
+#include <QMetaObject>
 #include <QObject>
 
 #include <memory>
+#include <span>
+#include <vector>
 
 namespace tk {
 class Screen;
 }
-class Form1;
-class Form2;
-class Form3;
-class Form4;
-class Form5;
 
 // Shows the target (loading it on its first show), then hides the caller, which keeps its
 // whole state: exactly one screen stays visible.
 void SwitchScreen(tk::Screen& caller, tk::Screen& target);
+
+// One screen of the program: its class (whose name is also the screen's name) and how to make it.
+struct ScreenKind {
+    const QMetaObject* type;
+    std::unique_ptr<tk::Screen> (*make)();
+};
+
+// Every screen of the program, the splash screen first. The directory, the tests and the
+// gallery walk this list; a new screen is added here (and to the menu).
+std::span<const ScreenKind> programScreens();
 
 class ScreenDirectory : public QObject {
     Q_OBJECT
@@ -31,25 +39,22 @@ public:
     // Makes the splash screen and shows it: the start of a run.
     void start();
 
-    Form1& form1();
-    Form2& form2();
-    Form3& form3();
-    Form4& form4();
-    Form5& form5();
+    // The screen of this class, made at its first use; the class must be in programScreens().
+    tk::Screen& screen(const QMetaObject& type);
+    template <typename Form> Form& get()
+    {
+        return static_cast<Form&>(screen(Form::staticMetaObject));
+    }
 
-    // The screens made so far, for tests; nullptr where a screen has not been used yet.
-    Form1* madeForm1() const { return form1_.get(); }
-    Form2* madeForm2() const { return form2_.get(); }
-    Form3* madeForm3() const { return form3_.get(); }
-    Form4* madeForm4() const { return form4_.get(); }
-    Form5* madeForm5() const { return form5_.get(); }
+    // The screen of this class if it has been made, else nullptr; makes nothing.
+    tk::Screen* made(const QMetaObject& type) const;
+    template <typename Form> Form* made() const
+    {
+        return static_cast<Form*>(made(Form::staticMetaObject));
+    }
 
 private:
-    template <typename Activity> void wireReturn(Activity& activity);
+    void wire(tk::Screen& screen);
 
-    std::unique_ptr<Form1> form1_;
-    std::unique_ptr<Form4> form4_;
-    std::unique_ptr<Form2> form2_;
-    std::unique_ptr<Form3> form3_;
-    std::unique_ptr<Form5> form5_;
+    std::vector<std::unique_ptr<tk::Screen>> screens_; // by the order of programScreens()
 };

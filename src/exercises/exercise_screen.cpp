@@ -1,7 +1,7 @@
 #include "exercises/exercise_screen.h"
 
-#include "exercises/number_text.h"
-#include "toolkit/random_source.h"
+#include "core/number_text.h"
+#include "core/random_source.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ QString chosenDigitDescription()
 }
 
 tk::Label* makeNumberLabel(tk::Screen* screen, const QString& name, const QString& caption,
-                           tk::TwipsRect box, tk::Alignment alignment)
+                           core::TwipsRect box, tk::Alignment alignment)
 {
     return new tk::Label(screen, {.name = name,
                                   .caption = caption,
@@ -29,14 +29,14 @@ ExerciseScreen::ExerciseScreen(const ExerciseDesign& design)
     : tk::ActivityScreen({.name = design.name,
                           .clientWidth = 12000,
                           .clientHeight = 9000,
-                          .background = tk::rgb(0, 0, 0),
+                          .background = core::rgb(0, 0, 0),
                           .placement = tk::Placement::CentredOnScreen},
                          {.returnName = design.returnName,
                           .returnBox = design.returnBox,
                           .exitName = QStringLiteral("Label10"),
                           .exitBox = {960, 8160, 735, 495},
                           .exitFont = {tk::Face::MsSansSerif, 18, false},
-                          .exitColour = tk::rgb(192, 255, 192)})
+                          .exitColour = core::rgb(192, 255, 192)})
     , Label1(makeNumberLabel(this, QStringLiteral("Label1"), QStringLiteral("5"),
                              {8115, 2040, 810, 1695}, tk::Alignment::Left))
     , Label2(makeNumberLabel(this, QStringLiteral("Label2"), QStringLiteral("5"),
@@ -50,14 +50,14 @@ ExerciseScreen::ExerciseScreen(const ExerciseDesign& design)
                                   .caption = design.heading,
                                   .box = design.headingBox,
                                   .font = {tk::Face::ArabicTransparent, 33.75, false},
-                                  .colour = tk::rgb(255, 192, 192),
+                                  .colour = core::rgb(255, 192, 192),
                                   .alignment = tk::Alignment::Right,
                                   .autoSize = true}))
     , Label9(new tk::Label(this, {.name = QStringLiteral("Label9"),
                                   .caption = QStringLiteral("8888"),
                                   .box = {5100, 7200, 1800, 930},
                                   .font = {tk::Face::ArabicTransparent, 39.75, true},
-                                  .colour = tk::rgb(128, 128, 255),
+                                  .colour = core::rgb(128, 128, 255),
                                   .alignment = tk::Alignment::Centre,
                                   .autoSize = true,
                                   .visible = false}))
@@ -89,7 +89,7 @@ void ExerciseScreen::setNumberCaption(NumberLabel label, const QString& caption)
     numberLabel(label)->setCaption(caption);
 }
 
-void ExerciseScreen::setNumberColour(NumberLabel label, tk::ColourValue colour)
+void ExerciseScreen::setNumberColour(NumberLabel label, core::ColourValue colour)
 {
     tk::Label* digit = numberLabel(label);
     digit->setTextColour(colour);
@@ -100,7 +100,7 @@ void ExerciseScreen::setNumberColour(NumberLabel label, tk::ColourValue colour)
 
 void ExerciseScreen::generateQuestion()
 {
-    GenerateQuestion(*this, question_, tk::sharedRandom());
+    GenerateQuestion(*this, question_, core::sharedRandom());
 }
 
 void ExerciseScreen::showVerdict(bool right)

@@ -3,7 +3,7 @@
 // What the write and the choose exercise share: the heading, the number in four labels with
 // its chosen digit in red, the question behind it, the feedback label and its timer.
 
-#include "exercises/place_value_question.h"
+#include "core/place_value_question.h"
 #include "toolkit/activity_screen.h"
 #include "toolkit/label.h"
 #include "toolkit/timer.h"
@@ -12,9 +12,9 @@
 struct ExerciseDesign {
     QString name;
     QString returnName;
-    tk::TwipsRect returnBox;
+    core::TwipsRect returnBox;
     QString heading;
-    tk::TwipsRect headingBox;
+    core::TwipsRect headingBox;
 };
 
 class ExerciseScreen : public tk::ActivityScreen, public QuestionBoard {
@@ -33,7 +33,7 @@ public:
     tk::Timer* Timer1; // the feedback time; its tick makes the next question
 
     void setNumberCaption(NumberLabel label, const QString& caption) override;
-    void setNumberColour(NumberLabel label, tk::ColourValue colour) override;
+    void setNumberColour(NumberLabel label, core::ColourValue colour) override;
 
 protected:
     // A new question on this screen's labels, from the program's generator.

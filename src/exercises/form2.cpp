@@ -1,6 +1,6 @@
 #include "exercises/form2.h"
 
-#include "exercises/number_text.h"
+#include "core/number_text.h"
 #include "toolkit/program.h"
 
 Form2::Form2()
@@ -13,19 +13,19 @@ Form2::Form2()
     , Text1(new tk::TextBox(this, {.name = QStringLiteral("Text1"),
                                    .box = {4373, 5160, 3135, 975},
                                    .font = {tk::Face::ArabicTransparent, 36, false},
-                                   .textColour = tk::rgb(192, 64, 0)}))
+                                   .textColour = core::rgb(192, 64, 0)}))
     , Command1(new tk::Button(this, {.name = QStringLiteral("Command1"),
                                      .caption = QStringLiteral(u"ادخل الناتج"),
                                      .box = {1080, 5280, 1695, 975},
                                      .font = {tk::Face::ArabicTransparent, 14.25, true},
-                                     .face = tk::rgb(255, 0, 0)}))
+                                     .face = core::rgb(255, 0, 0)}))
 {
     new tk::Shape(this, {.name = QStringLiteral("Shape2"),
                          .kind = tk::ShapeKind::Oval,
                          .box = {3533, 4320, 4935, 2655},
-                         .fill = tk::rgb(255, 192, 128),
+                         .fill = core::rgb(255, 192, 128),
                          .outlined = true,
-                         .outline = tk::rgb(255, 224, 192),
+                         .outline = core::rgb(255, 224, 192),
                          .outlineWidth = 4});
     // The box has no caption of its own: it is named by the question it answers.
     Text1->setAccessibleName(Label5->caption());
@@ -50,7 +50,7 @@ void Form2::keyPress(int characterCode)
 void Form2::CheckTypedAnswer()
 {
     const double typed = ReadTypedNumber(Text1->text());
-    showVerdict(MatchesAnswer(typed, question().CorrectAnswer));
+    showVerdict(matchesAnswer(typed, question().CorrectAnswer));
 }
 
 void Form2::NextQuestion()

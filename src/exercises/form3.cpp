@@ -1,29 +1,29 @@
 #include "exercises/form3.h"
 
-#include "exercises/number_text.h"
+#include "core/number_text.h"
 #include "toolkit/controls.h"
 
 namespace {
 
-constexpr tk::ColourValue kRestingColour = tk::rgb(0, 0, 255);
-constexpr tk::ColourValue kHoverColour = tk::rgb(192, 64, 0);
+constexpr core::ColourValue kRestingColour = core::rgb(0, 0, 255);
+constexpr core::ColourValue kHoverColour = core::rgb(192, 64, 0);
 
-constexpr tk::TwipsRect kThousandthsOval = {8400, 4800, 3255, 2175};
-constexpr tk::TwipsRect kHundredthsOval = {4560, 4800, 3255, 2175};
-constexpr tk::TwipsRect kTenthsOval = {480, 4800, 3495, 2175};
+constexpr core::TwipsRect kThousandthsOval = {8400, 4800, 3255, 2175};
+constexpr core::TwipsRect kHundredthsOval = {4560, 4800, 3255, 2175};
+constexpr core::TwipsRect kTenthsOval = {480, 4800, 3495, 2175};
 
 // A candidate's box: its designed width, top and height, centred on its oval. (The designed
 // boxes stand up to 11 pixels off their ovals' centres; a caption of five characters shows it.)
-tk::TwipsRect overOval(const tk::TwipsRect& oval)
+core::TwipsRect overOval(const core::TwipsRect& oval)
 {
     constexpr int width = 750;
     return {oval.left + (oval.width - width) / 2, 5160, width, 1530};
 }
 
-tk::Label* makeCandidate(tk::Screen* screen, const QString& name, const tk::TwipsRect& oval,
-                         tk::ColourValue colour)
+tk::Label* makeCandidate(tk::Screen* screen, const QString& name, const core::TwipsRect& oval,
+                         core::ColourValue colour)
 {
-    const tk::TwipsRect box = overOval(oval);
+    const core::TwipsRect box = overOval(oval);
     return new tk::Label(screen, {.name = name,
                                   .caption = QStringLiteral("5"),
                                   .box = box,
@@ -33,14 +33,14 @@ tk::Label* makeCandidate(tk::Screen* screen, const QString& name, const tk::Twip
                                   .autoSize = true});
 }
 
-void makeOval(tk::Screen* screen, const QString& name, const tk::TwipsRect& box)
+void makeOval(tk::Screen* screen, const QString& name, const core::TwipsRect& box)
 {
     new tk::Shape(screen, {.name = name,
                            .kind = tk::ShapeKind::Oval,
                            .box = box,
-                           .fill = tk::rgb(255, 192, 128),
+                           .fill = core::rgb(255, 192, 128),
                            .outlined = true,
-                           .outline = tk::rgb(255, 224, 192),
+                           .outline = core::rgb(255, 224, 192),
                            .outlineWidth = 4});
 }
 
@@ -74,7 +74,7 @@ Form3::Form3()
 void Form3::load()
 {
     generateQuestion();
-    WriteCandidates();
+    writeCandidates();
 }
 
 void Form3::backgroundMouseMove()
@@ -84,24 +84,24 @@ void Form3::backgroundMouseMove()
     Label8->setTextColour(kRestingColour);
 }
 
-void Form3::WriteCandidates()
+void Form3::writeCandidates()
 {
     const float digit = question().ChosenDigit;
-    Label6->setCaption(FormatNumber(PlaceValue(digit, kThousandthsDivisor)));
-    Label7->setCaption(FormatNumber(PlaceValue(digit, kHundredthsDivisor)));
-    Label8->setCaption(FormatNumber(PlaceValue(digit, kTenthsDivisor)));
+    Label6->setCaption(FormatNumber(placeValue(digit, kThousandthsDivisor)));
+    Label7->setCaption(FormatNumber(placeValue(digit, kHundredthsDivisor)));
+    Label8->setCaption(FormatNumber(placeValue(digit, kTenthsDivisor)));
 }
 
 void Form3::CheckChosenAnswer(float divisor)
 {
     // The caption on the label is never read back: the value is computed again.
-    showVerdict(PlaceValue(question().ChosenDigit, divisor) == question().CorrectAnswer);
+    showVerdict(placeValue(question().ChosenDigit, divisor) == question().CorrectAnswer);
 }
 
 void Form3::NextQuestion()
 {
     Label9->setVisible(false);
     generateQuestion();
-    WriteCandidates();
+    writeCandidates();
     Timer1->setEnabled(false);
 }

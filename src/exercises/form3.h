@@ -19,7 +19,7 @@ protected:
     void backgroundMouseMove() override;
 
 private:
-    void WriteCandidates();
+    void writeCandidates();
     void CheckChosenAnswer(float divisor);
     void NextQuestion();
 };

@@ -1,31 +1,26 @@
 #include "practice/form5.h"
 
+#include "core/random_source.h"
 #include "toolkit/program.h"
-#include "toolkit/random_source.h"
-
-namespace {
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-} // namespace
 
 Form5::Form5()
     : tk::ActivityScreen({.name = QStringLiteral("Form5"),
                           .clientWidth = 11880,
                           .clientHeight = 8595,
-                          .background = tk::rgb(0, 0, 0),
+                          .background = core::rgb(0, 0, 0),
                           .placement = tk::Placement::CentredOnScreen},
                          {.returnName = QStringLiteral("Label4"),
                           .returnBox = {2160, 7680, 1290, 300},
                           .exitName = QStringLiteral("Label3"),
                           .exitBox = {1080, 7680, 525, 300},
                           .exitFont = {tk::Face::MsSansSerif, 12, true},
-                          .exitColour = tk::rgb(255, 192, 128),
+                          .exitColour = core::rgb(255, 192, 128),
                           .exitAutoSize = true})
     , Label1(new tk::Label(this, {.name = QStringLiteral("Label1"),
                                   .caption = QStringLiteral("Label1"),
                                   .box = {1575, 2520, 8745, 3525},
                                   .font = {tk::Face::ArabicTransparent, 150, true},
-                                  .colour = tk::rgb(255, 255, 255),
+                                  .colour = core::rgb(255, 255, 255),
                                   .alignment = tk::Alignment::Centre,
                                   .autoSize = true,
                                   .centreOnWindow = true}))
@@ -34,7 +29,7 @@ Form5::Form5()
                  .caption = QStringLiteral(u"اضغط Enter لتغيير السؤال و اضغط Esc للانهاء"),
                  .box = {3938, 7680, 4005, 285},
                  .font = {tk::Face::Arial, 12, true},
-                 .colour = tk::rgb(255, 0, 0),
+                 .colour = core::rgb(255, 0, 0),
                  .alignment = tk::Alignment::Centre,
                  .autoSize = true,
                  .centreOnWindow = true}))
@@ -43,20 +38,20 @@ Form5::Form5()
 void Form5::load()
 {
     setKeyPreview(true);
-    PoseQuestion(ReadingOccasion::Opening);
+    poseQuestion(ReadingOccasion::Opening);
 }
 
 void Form5::keyPress(int characterCode)
 {
-    if (characterCode == kEnter) {
-        PoseQuestion(ReadingOccasion::Enter);
+    if (characterCode == tk::kEnterKey) {
+        poseQuestion(ReadingOccasion::Enter);
     }
-    if (characterCode == kEscape) {
+    if (isEscape(characterCode)) {
         tk::EndProgram();
     }
 }
 
-void Form5::PoseQuestion(ReadingOccasion occasion)
+void Form5::poseQuestion(ReadingOccasion occasion)
 {
-    Label1->setCaption(PoseReadingQuestion(numbers_, occasion, tk::sharedRandom()));
+    Label1->setCaption(poseReadingQuestion(numbers_, occasion, core::sharedRandom()));
 }

@@ -3,7 +3,7 @@
 // The reading practice: a big number to read aloud, written as two whole numbers joined by
 // the letter waw; a new one on every press of Enter.
 
-#include "practice/reading_question.h"
+#include "core/reading_question.h"
 #include "toolkit/activity_screen.h"
 #include "toolkit/label.h"
 
@@ -22,7 +22,7 @@ protected:
     void keyPress(int characterCode) override;
 
 private:
-    void PoseQuestion(ReadingOccasion occasion);
+    void poseQuestion(ReadingOccasion occasion);
 
     ReadingNumbers numbers_;
 };

@@ -66,7 +66,7 @@ QAccessibleInterface* labelFactory(const QString& /*className*/, QObject* object
 
 } // namespace
 
-void InstallAccessibility()
+void installAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(labelFactory);

@@ -6,6 +6,6 @@ namespace tk {
 
 // Registers, once, the accessibility interfaces of labels: a clickable label is a button
 // named by its caption, any other label static text.
-void InstallAccessibility();
+void installAccessibility();
 
 } // namespace tk

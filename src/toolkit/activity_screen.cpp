@@ -10,7 +10,7 @@ ActivityScreen::ActivityScreen(const ScreenDesign& screen, const NavigationDesig
                                     .caption = QStringLiteral(u"العودة للواجهة"),
                                     .box = navigation.returnBox,
                                     .font = {Face::MsSansSerif, 12, true},
-                                    .colour = rgb(255, 192, 128),
+                                    .colour = core::rgb(255, 192, 128),
                                     .alignment = Alignment::Right,
                                     .autoSize = true}))
     , exitLabel_(new Label(this, {.name = navigation.exitName,

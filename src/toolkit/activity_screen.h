@@ -10,11 +10,11 @@ namespace tk {
 
 struct NavigationDesign {
     QString returnName;
-    TwipsRect returnBox;
+    core::TwipsRect returnBox;
     QString exitName;
-    TwipsRect exitBox;
+    core::TwipsRect exitBox;
     FontDesign exitFont;
-    ColourValue exitColour = 0;
+    core::ColourValue exitColour = 0;
     bool exitAutoSize = false;
 };
 
@@ -32,7 +32,7 @@ Q_SIGNALS:
 
 protected:
     // Esc ends the program on the screens that listen to the keyboard.
-    static bool isEscape(int characterCode) { return characterCode == 27; }
+    static bool isEscape(int characterCode) { return characterCode == kEscKey; }
 
 private:
     Label* returnLabel_;

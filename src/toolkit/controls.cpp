@@ -1,18 +1,18 @@
 #include "toolkit/controls.h"
+#include "toolkit/colours.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
-#include <QStyleHints>
 #include <QTextOption>
 
 namespace tk {
 
 namespace {
-QRect pixelBox(const TwipsRect& box)
+QRect pixelBox(const core::TwipsRect& box)
 {
-    return {twipsToPixels(box.left), twipsToPixels(box.top), twipsToPixels(box.width),
-            twipsToPixels(box.height)};
+    return {core::twipsToPixels(box.left), core::twipsToPixels(box.top),
+            core::twipsToPixels(box.width), core::twipsToPixels(box.height)};
 }
 } // namespace
 
@@ -29,9 +29,6 @@ TextBox::TextBox(QWidget* screen, const TextBoxDesign& design)
     palette.setColor(QPalette::Base, toQColor(design.background));
     setPalette(palette);
     setFocusPolicy(Qt::StrongFocus);
-    // A steady caret: a blinking one wakes the program and repaints the box twice a second for
-    // as long as the pupil thinks. The answer box is the program's only caret.
-    QGuiApplication::styleHints()->setCursorFlashTime(0);
 }
 
 Button::Button(QWidget* screen, const ButtonDesign& design)

@@ -2,9 +2,9 @@
 
 // The text box, the button and the shape of the screens.
 
-#include "toolkit/colour_value.h"
+#include "core/colour_value.h"
+#include "core/twips.h"
 #include "toolkit/fonts.h"
-#include "toolkit/twips.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,10 +14,10 @@ namespace tk {
 
 struct TextBoxDesign {
     QString name;
-    TwipsRect box;
+    core::TwipsRect box;
     FontDesign font;
-    ColourValue textColour = 0;
-    ColourValue background = kSystemWindowColour;
+    core::ColourValue textColour = 0;
+    core::ColourValue background = core::kSystemWindowColour;
     bool rightToLeft = true;
 };
 
@@ -31,9 +31,9 @@ public:
 struct ButtonDesign {
     QString name;
     QString caption;
-    TwipsRect box;
+    core::TwipsRect box;
     FontDesign font;
-    ColourValue face = 0;
+    core::ColourValue face = 0;
     bool rightToLeft = true;
 };
 
@@ -48,7 +48,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    ColourValue face_;
+    core::ColourValue face_;
 };
 
 enum class ShapeKind { Rectangle, Oval };
@@ -56,10 +56,10 @@ enum class ShapeKind { Rectangle, Oval };
 struct ShapeDesign {
     QString name;
     ShapeKind kind = ShapeKind::Rectangle;
-    TwipsRect box;
-    ColourValue fill = 0;
+    core::TwipsRect box;
+    core::ColourValue fill = 0;
     bool outlined = false;
-    ColourValue outline = 0;
+    core::ColourValue outline = 0;
     int outlineWidth = 1; // pixels, drawn inside the shape's outline
 };
 

@@ -1,4 +1,5 @@
 #include "toolkit/label.h"
+#include "toolkit/colours.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -42,8 +43,8 @@ Label::Label(QWidget* screen, const LabelDesign& design)
     setAutoFillBackground(false); // transparent: the window shows through
     // Tracking makes moves over a label the label's own, never the background's.
     setMouseTracking(true);
-    setGeometry(twipsToPixels(box_.left), twipsToPixels(box_.top), twipsToPixels(box_.width),
-                twipsToPixels(box_.height));
+    setGeometry(core::twipsToPixels(box_.left), core::twipsToPixels(box_.top),
+                core::twipsToPixels(box_.width), core::twipsToPixels(box_.height));
     setAccessibleName(caption_);
     fitToCaption();
     setVisible(design.visible);
@@ -60,7 +61,7 @@ void Label::setCaption(const QString& caption)
     update();
 }
 
-void Label::setTextColour(ColourValue colour)
+void Label::setTextColour(core::ColourValue colour)
 {
     if (colour == colour_) {
         return;
@@ -106,8 +107,10 @@ void Label::fitToCaption()
     const int captionWidth = static_cast<int>(std::ceil(caption.width()));
     const int captionHeight = static_cast<int>(std::ceil(caption.height()));
     const int inkHeight = static_cast<int>(std::ceil(laidOut_.ink.height()));
-    const int width = autoSize_ ? captionWidth : std::max(captionWidth, twipsToPixels(box_.width));
-    const int height = autoSize_ ? captionHeight : std::max(inkHeight, twipsToPixels(box_.height));
+    const int width =
+        autoSize_ ? captionWidth : std::max(captionWidth, core::twipsToPixels(box_.width));
+    const int height =
+        autoSize_ ? captionHeight : std::max(inkHeight, core::twipsToPixels(box_.height));
 
     int left = 0;
     if (centreOnWindow_ && parentWidget() != nullptr) {
@@ -115,18 +118,19 @@ void Label::fitToCaption()
     } else {
         switch (alignment_) {
         case Alignment::Left:
-            left = twipsToPixels(box_.left);
+            left = core::twipsToPixels(box_.left);
             break;
         case Alignment::Right:
-            left = twipsToPixels(box_.right()) - width;
+            left = core::twipsToPixels(box_.right()) - width;
             break;
         case Alignment::Centre:
-            left = static_cast<int>(std::lround(
-                static_cast<double>(box_.doubleCentreX()) / (2.0 * kTwipsPerPixel) - width / 2.0));
+            left = static_cast<int>(std::lround(static_cast<double>(box_.doubleCentreX()) /
+                                                    (2.0 * core::kTwipsPerPixel) -
+                                                width / 2.0));
             break;
         }
     }
-    int top = twipsToPixels(box_.top);
+    int top = core::twipsToPixels(box_.top);
     if (parentWidget() != nullptr) {
         left = std::clamp(left, 0, std::max(0, parentWidget()->width() - width));
         top = std::clamp(top, 0, std::max(0, parentWidget()->height() - height));

@@ -2,9 +2,9 @@
 
 // A label: a caption painted on a transparent background, optionally sized to its caption.
 
-#include "toolkit/colour_value.h"
+#include "core/colour_value.h"
+#include "core/twips.h"
 #include "toolkit/fonts.h"
-#include "toolkit/twips.h"
 
 #include <QMetaMethod>
 #include <QWidget>
@@ -16,9 +16,9 @@ enum class Alignment { Left, Right, Centre };
 struct LabelDesign {
     QString name;
     QString caption;
-    TwipsRect box;
+    core::TwipsRect box;
     FontDesign font;
-    ColourValue colour = 0;
+    core::ColourValue colour = 0;
     Alignment alignment = Alignment::Left;
     bool autoSize = false;
     bool rightToLeft = true;
@@ -38,8 +38,8 @@ public:
 
     void setCaption(const QString& caption);
     const QString& caption() const { return caption_; }
-    void setTextColour(ColourValue colour);
-    ColourValue textColour() const { return colour_; }
+    void setTextColour(core::ColourValue colour);
+    core::ColourValue textColour() const { return colour_; }
     Alignment alignment() const { return alignment_; }
     bool isRightToLeft() const { return rightToLeft_; }
     bool isAutoSize() const { return autoSize_; }
@@ -77,12 +77,12 @@ private:
     void fitToCaption();
 
     QString caption_;
-    ColourValue colour_;
+    core::ColourValue colour_;
     Alignment alignment_;
     bool autoSize_;
     bool rightToLeft_;
     bool centreOnWindow_;
-    TwipsRect box_;
+    core::TwipsRect box_;
     LaidOut laidOut_;
     bool pressed_ = false;
 };

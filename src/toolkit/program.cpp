@@ -1,10 +1,9 @@
 #include "toolkit/program.h"
 
-#include "toolkit/screen.h"
 #include "toolkit/timer.h"
 
 #include <QApplication>
-#include <QKeyEvent>
+#include <QWidget>
 
 namespace tk {
 
@@ -33,73 +32,22 @@ bool isInputEvent(const QEvent* event)
     }
 }
 
-// The character code a key press carries, or -1 for keys that carry none (arrows, shift ...).
-int characterCode(const QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-        return 9;
-    default:
-        break;
-    }
-    const QString text = event->text();
-    if (text.isEmpty() || text.front().unicode() < 0x20 || text.front().unicode() == 0x7f) {
-        return -1;
-    }
-    return text.front().unicode();
-}
-
 } // namespace
 
-// Sees every event of the application before its receiver.
+// Sees every event of the application before its receiver: after the end of the run it lets
+// no input through.
 class ProgramEventFilter : public QObject {
 public:
     using QObject::QObject;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
     {
-        if (ended) {
-            return isInputEvent(event); // after the end nothing reaches the screens
-        }
-        if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-            previewKey(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
-        }
-        return false;
-    }
-
-private:
-    static void previewKey(QWidget* receiver, const QKeyEvent* event)
-    {
-        auto* screen = qobject_cast<Screen*>(receiver->window());
-        if (screen == nullptr) {
-            return;
-        }
-        // A key the focused control ignores travels on to its parents and passes here again:
-        // only its first receiver counts.
-        QWidget* focus = QApplication::focusWidget();
-        QWidget* firstReceiver = (focus != nullptr && focus->window() == screen) ? focus : screen;
-        if (receiver != firstReceiver) {
-            return;
-        }
-        if (!screen->keyPreview() && receiver != screen) {
-            return;
-        }
-        const int code = characterCode(event);
-        if (code >= 0) {
-            screen->keyPress(code);
-        }
+        return ended && isInputEvent(event);
     }
 };
 
-void InstallProgramEventFilter()
+void installProgramEventFilter()
 {
     static ProgramEventFilter* filter = nullptr;
     if (filter == nullptr && qApp != nullptr) {
@@ -122,12 +70,12 @@ void EndProgram()
     }
 }
 
-bool ProgramHasEnded()
+bool programHasEnded()
 {
     return ended;
 }
 
-void SetProgramExitForTests(std::function<void()> exit)
+void setProgramExitForTests(std::function<void()> exit)
 {
     exitForTests = std::move(exit);
     ended = false;

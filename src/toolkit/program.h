@@ -12,14 +12,14 @@ namespace tk {
 void EndProgram();
 
 // Whether EndProgram has run.
-bool ProgramHasEnded();
+bool programHasEnded();
 
 // Test seam: replaces leaving the event loop (the last step of EndProgram); an empty function
 // restores it. Also clears the ended state, so a test can start afresh.
-void SetProgramExitForTests(std::function<void()> exit);
+void setProgramExitForTests(std::function<void()> exit);
 
-// Installs, once, the application-wide filter that gives screens their key preview and drops
-// input after the end. Every screen calls it when it is made.
-void InstallProgramEventFilter();
+// Installs, once, the application-wide filter that drops all input after the end. Every screen
+// calls it when it is made.
+void installProgramEventFilter();
 
 } // namespace tk

@@ -1,26 +1,57 @@
 #include "toolkit/screen.h"
+#include "toolkit/colours.h"
 
+#include "core/twips.h"
 #include "toolkit/accessibility.h"
 #include "toolkit/program.h"
-#include "toolkit/twips.h"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QScreen>
 
 namespace tk {
 
+namespace {
+
+// The character code a key press carries, or -1 for keys that carry none (arrows, shift ...).
+int characterCode(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return kEnterKey;
+    case Qt::Key_Escape:
+        return kEscKey;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.isEmpty() || text.front().unicode() < 0x20 || text.front().unicode() == 0x7f) {
+        return -1;
+    }
+    return text.front().unicode();
+}
+
+} // namespace
+
 Screen::Screen(const ScreenDesign& design)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , placement_(design.placement)
 {
-    InstallProgramEventFilter();
-    InstallAccessibility();
+    installProgramEventFilter();
+    installAccessibility();
+    qApp->installEventFilter(this);
     setObjectName(design.name);
     setWindowTitle(QStringLiteral("Form1"));
-    setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
+    setFixedSize(core::twipsToPixels(design.clientWidth), core::twipsToPixels(design.clientHeight));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, toQColor(design.background));
     setPalette(palette);
@@ -71,6 +102,32 @@ void Screen::closeEvent(QCloseEvent* event)
     // Screens are never closed one by one: a close request from outside ends the run.
     event->ignore();
     EndProgram();
+}
+
+bool Screen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() && !programHasEnded()) {
+        previewKey(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
+    }
+    return false;
+}
+
+void Screen::previewKey(QWidget* receiver, const QKeyEvent* event)
+{
+    if (receiver->window() != this) {
+        return;
+    }
+    // A key the focused control ignores travels on to its parents and passes here again: only
+    // its first receiver counts.
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* firstReceiver = (focus != nullptr && focus->window() == this) ? focus : this;
+    if (receiver != firstReceiver || (!keyPreview_ && receiver != this)) {
+        return;
+    }
+    const int code = characterCode(event);
+    if (code >= 0) {
+        keyPress(code);
+    }
 }
 
 void Screen::mouseMoveEvent(QMouseEvent* event)

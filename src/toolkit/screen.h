@@ -2,9 +2,11 @@
 
 // A screen: a borderless top-level window of fixed size, designed in twips.
 
-#include "toolkit/colour_value.h"
+#include "core/colour_value.h"
 
 #include <QWidget>
+
+class QKeyEvent;
 
 namespace tk {
 
@@ -14,9 +16,13 @@ struct ScreenDesign {
     QString name;         // the screen's name, also its objectName
     int clientWidth = 0;  // twips
     int clientHeight = 0; // twips
-    ColourValue background = 0;
+    core::ColourValue background = 0;
     Placement placement = Placement::SystemDefault;
 };
+
+// Character codes of the two keys the screens act on (Ctrl+M and Ctrl+[ produce them too).
+inline constexpr int kEnterKey = 13;
+inline constexpr int kEscKey = 27;
 
 class Screen : public QWidget {
     Q_OBJECT
@@ -36,20 +42,27 @@ public:
 Q_SIGNALS:
     // After load() has run.
     void loaded();
+    // Asks the shell to switch from this screen to the screen of that class.
+    void switchRequested(const QMetaObject* target);
 
 protected:
     virtual void load() {}
-    // A key press with its character code (13 Enter, 27 Esc, 8 Backspace, 9 Tab, or the
-    // character typed); the key still reaches the focused control afterwards.
+    // Key press contract: a key press with its character code (kEnterKey, kEscKey, 8 Backspace,
+    // 9 Tab, or the character typed). With key preview on it comes before the focused control
+    // sees the key; without it only for keys the screen itself receives. The key is never
+    // changed or swallowed: it still reaches the focused control afterwards.
     virtual void keyPress(int characterCode) { static_cast<void>(characterCode); }
     // The pointer moved over the background (shapes count as background).
     virtual void backgroundMouseMove() {}
 
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Key preview: the screen watches the whole application's key presses (only an application
+    // filter sees a key before the focused text box does) and takes those meant for it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend class ProgramEventFilter;
+    void previewKey(QWidget* receiver, const QKeyEvent* event);
     void placeOnFirstShow();
     void releasePixels();
 

@@ -32,7 +32,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("version");
 
-        SetProgramIdentity();
+        setProgramIdentity();
         const QString reported = QCoreApplication::applicationVersion();
         const QString metainfo = QStringLiteral(PLACEVALUE_METAINFO);
         const QString cpack = QStringLiteral(PLACEVALUE_CPACK_CONFIG);
@@ -65,7 +65,7 @@ private Q_SLOTS:
     // The name and the version the program gives itself.
     void identityNamesTheProgram()
     {
-        SetProgramIdentity();
+        setProgramIdentity();
         QCOMPARE(QCoreApplication::applicationName(), u"placevalue"_s);
         QCOMPARE(QCoreApplication::applicationVersion(), u"1.00"_s);
     }

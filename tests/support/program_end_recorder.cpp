@@ -4,10 +4,10 @@
 
 ProgramEndRecorder::ProgramEndRecorder()
 {
-    tk::SetProgramExitForTests([this] { ++ends_; });
+    tk::setProgramExitForTests([this] { ++ends_; });
 }
 
 ProgramEndRecorder::~ProgramEndRecorder()
 {
-    tk::SetProgramExitForTests({});
+    tk::setProgramExitForTests({});
 }

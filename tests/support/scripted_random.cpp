@@ -26,12 +26,12 @@ float ScriptedRandom::draw()
     return r;
 }
 
-SharedRandomOverride::SharedRandomOverride(tk::RandomSource& replacement)
+SharedRandomOverride::SharedRandomOverride(core::RandomSource& replacement)
 {
-    tk::setSharedRandom(&replacement);
+    core::setSharedRandom(&replacement);
 }
 
 SharedRandomOverride::~SharedRandomOverride()
 {
-    tk::setSharedRandom(nullptr);
+    core::setSharedRandom(nullptr);
 }

@@ -2,13 +2,13 @@
 
 // A generator for tests: gives the scripted draws first, then a fixed deterministic stream.
 
-#include "toolkit/random_source.h"
+#include "core/random_source.h"
 
 #include <cstdint>
 #include <deque>
 #include <initializer_list>
 
-class ScriptedRandom final : public tk::RandomSource {
+class ScriptedRandom final : public core::RandomSource {
 public:
     explicit ScriptedRandom(std::uint64_t fallbackSeed = 1);
 
@@ -25,7 +25,7 @@ public:
 
 private:
     std::deque<float> script_;
-    tk::ClockSeededRandom fallback_;
+    core::ClockSeededRandom fallback_;
     int reseeds_ = 0;
     int draws_ = 0;
 };
@@ -33,7 +33,7 @@ private:
 // Puts a generator in the program's place for one scope.
 class SharedRandomOverride {
 public:
-    explicit SharedRandomOverride(tk::RandomSource& replacement);
+    explicit SharedRandomOverride(core::RandomSource& replacement);
     ~SharedRandomOverride();
     SharedRandomOverride(const SharedRandomOverride&) = delete;
     SharedRandomOverride& operator=(const SharedRandomOverride&) = delete;

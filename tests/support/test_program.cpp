@@ -2,9 +2,6 @@
 
 #include "app/form1.h"
 #include "app/form4.h"
-#include "exercises/form2.h"
-#include "exercises/form3.h"
-#include "practice/form5.h"
 
 TestProgram::TestProgram()
     : randomOverride_(random)
@@ -13,14 +10,17 @@ TestProgram::TestProgram()
 Form4& TestProgram::reachMenu()
 {
     screens.start();
-    screens.form1().Timer1->fireNow();
-    return screens.form4();
+    screens.get<Form1>().Timer1->fireNow();
+    return screens.get<Form4>();
 }
 
 QList<tk::Screen*> TestProgram::allScreens()
 {
-    return {&screens.form1(), &screens.form4(), &screens.form2(), &screens.form3(),
-            &screens.form5()};
+    QList<tk::Screen*> all;
+    for (const ScreenKind& kind : programScreens()) {
+        all.append(&screens.screen(*kind.type));
+    }
+    return all;
 }
 
 tk::Screen* TestProgram::screenNamed(const QString& name)

@@ -13,6 +13,7 @@
 namespace tk {
 class Screen;
 }
+class Form4;
 
 class TestProgram {
 public:

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace tk {
+namespace core {
 
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -32,4 +32,4 @@ struct TwipsRect {
     constexpr int doubleCentreX() const { return 2 * left + width; }
 };
 
-} // namespace tk
+} // namespace core

@@ -1,4 +1,4 @@
-#include "exercises/number_text.h"
+#include "core/number_text.h"
 
 #include <QLocale>
 
@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-QString DecimalSeparator()
+QString decimalSeparator()
 {
     const QString separator = QLocale().decimalPoint();
     return separator.isEmpty() ? QStringLiteral(".") : separator;
@@ -26,7 +26,7 @@ QString FormatNumber(double value, const QString& decimalSeparator)
 
 QString FormatNumber(double value)
 {
-    return FormatNumber(value, DecimalSeparator());
+    return FormatNumber(value, decimalSeparator());
 }
 
 namespace {
@@ -160,7 +160,7 @@ double ReadTypedNumber(QStringView text)
     return sign * value;
 }
 
-bool MatchesAnswer(double typed, float correctAnswer)
+bool matchesAnswer(double typed, float correctAnswer)
 {
     // Converting a double beyond the float range is undefined: such a number is no answer.
     if (!std::isfinite(typed) || std::fabs(typed) > std::numeric_limits<float>::max()) {

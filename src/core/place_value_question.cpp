@@ -1,23 +1,24 @@
-#include "exercises/place_value_question.h"
+#include "core/place_value_question.h"
 
-#include "exercises/number_text.h"
-#include "toolkit/random_source.h"
+#include "core/number_text.h"
+#include "core/random_source.h"
 
 namespace {
 
-float drawBelow(tk::RandomSource& random, int n)
+float drawBelow(core::RandomSource& random, int n)
 {
-    return static_cast<float>(tk::numberBelow(random.draw(), n));
+    return static_cast<float>(core::numberBelow(random.draw(), n));
 }
 
 } // namespace
 
-QString WholePartCaption(float wholePart)
+QString wholePartCaption(float wholePart)
 {
     return QStringLiteral(u" و") + FormatNumber(wholePart);
 }
 
-void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question, tk::RandomSource& random)
+void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question,
+                      core::RandomSource& random)
 {
     random.reseedFromClock();
     for (;;) {
@@ -29,12 +30,12 @@ void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question, tk::Ra
         question.HundredthsDigit = drawBelow(random, 10);
         question.TenthsDigit = drawBelow(random, 10);
         question.WholePart = drawBelow(random, 1000);
-        const int place = tk::numberBelow(random.draw(), 3);
+        const int place = core::numberBelow(random.draw(), 3);
 
         board.setNumberCaption(NumberLabel::Label1, FormatNumber(question.ThousandthsDigit));
         board.setNumberCaption(NumberLabel::Label2, FormatNumber(question.HundredthsDigit));
         board.setNumberCaption(NumberLabel::Label3, FormatNumber(question.TenthsDigit));
-        board.setNumberCaption(NumberLabel::Label4, WholePartCaption(question.WholePart));
+        board.setNumberCaption(NumberLabel::Label4, wholePartCaption(question.WholePart));
 
         float digit = 0;
         float divisor = 0;
@@ -61,7 +62,7 @@ void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question, tk::Ra
         }
         board.setNumberColour(label, kChosenDigitColour);
         question.ChosenDigit = digit;
-        question.CorrectAnswer = PlaceValue(digit, divisor);
+        question.CorrectAnswer = placeValue(digit, divisor);
         return;
     }
 }

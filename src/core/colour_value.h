@@ -3,10 +3,9 @@
 // Colour values as the screens are designed with them: 0x00BBGGRR with red in the lowest byte,
 // or 0x800000nn for the operating system's colour number nn.
 
-#include <QColor>
 #include <cstdint>
 
-namespace tk {
+namespace core {
 
 using ColourValue = std::uint32_t;
 
@@ -24,8 +23,4 @@ constexpr bool isSystemColour(ColourValue value)
     return (value & kSystemColourFlag) != 0;
 }
 
-// The colour a value stands for; system colours come from the application palette at the
-// moment of the call. An unknown system colour number gives black.
-QColor toQColor(ColourValue value);
-
-} // namespace tk
+} // namespace core

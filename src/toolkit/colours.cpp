@@ -1,4 +1,4 @@
-#include "toolkit/colour_value.h"
+#include "toolkit/colours.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -36,9 +36,9 @@ bool paletteRoleFor(unsigned number, QPalette::ColorRole& role)
 
 } // namespace
 
-QColor toQColor(ColourValue value)
+QColor toQColor(core::ColourValue value)
 {
-    if (isSystemColour(value)) {
+    if (core::isSystemColour(value)) {
         QPalette::ColorRole role = QPalette::NoRole;
         if (!paletteRoleFor(value & 0xffU, role)) {
             return {Qt::black};

@@ -6,7 +6,7 @@
 #include <QStringView>
 
 // The decimal separator of the user's regional settings, "." where they give none.
-QString DecimalSeparator();
+QString decimalSeparator();
 
 // Shortest decimal text with at most seven significant digits: digits 0 to 9, no grouping, no
 // trailing zeros, a zero before the separator below 1 ("0.07", "305", "0.007").
@@ -21,7 +21,7 @@ double ReadTypedNumber(QStringView text);
 
 // Whether a typed number, rounded to single precision, equals the stored answer. A number out
 // of single-precision range never does.
-bool MatchesAnswer(double typed, float correctAnswer);
+bool matchesAnswer(double typed, float correctAnswer);
 
 // The verdict shown in the feedback label.
 QString FeedbackText(bool right, float correctAnswer);

@@ -3,11 +3,11 @@
 // A place-value question: a number with a whole part and three decimal digits, one decimal
 // digit chosen (shown red), and the value that digit has because of its place.
 
-#include "toolkit/colour_value.h"
+#include "core/colour_value.h"
 
 #include <QString>
 
-namespace tk {
+namespace core {
 class RandomSource;
 }
 
@@ -33,11 +33,11 @@ public:
     virtual ~QuestionBoard() = default;
 
     virtual void setNumberCaption(NumberLabel label, const QString& caption) = 0;
-    virtual void setNumberColour(NumberLabel label, tk::ColourValue colour) = 0;
+    virtual void setNumberColour(NumberLabel label, core::ColourValue colour) = 0;
 };
 
-inline constexpr tk::ColourValue kDigitColour = tk::kSystemHighlightedTextColour;
-inline constexpr tk::ColourValue kChosenDigitColour = tk::rgb(255, 0, 0);
+inline constexpr core::ColourValue kDigitColour = core::kSystemHighlightedTextColour;
+inline constexpr core::ColourValue kChosenDigitColour = core::rgb(255, 0, 0);
 
 // Divisors of the three decimal places, by the clicked candidate or the drawn place.
 inline constexpr float kThousandthsDivisor = 1000;
@@ -45,14 +45,15 @@ inline constexpr float kHundredthsDivisor = 100;
 inline constexpr float kTenthsDivisor = 10;
 
 // A digit's value at the place with this divisor, computed at single precision.
-inline float PlaceValue(float digit, float divisor)
+inline float placeValue(float digit, float divisor)
 {
     return digit / divisor;
 }
 
 // The caption of the whole-part label: a blank, the letter waw, then the whole part.
-QString WholePartCaption(float wholePart);
+QString wholePartCaption(float wholePart);
 
 // Reseeds the generator, draws until the chosen digit is not 0 (each attempt redraws all five
 // numbers and repaints all four labels), then colours the chosen digit red and stores the answer.
-void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question, tk::RandomSource& random);
+void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question,
+                      core::RandomSource& random);

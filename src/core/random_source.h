@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-namespace tk {
+namespace core {
 
 class RandomSource {
 public:
@@ -47,4 +47,4 @@ RandomSource& sharedRandom();
 // Replaces the shared generator (not owned); nullptr restores the program's own.
 void setSharedRandom(RandomSource* replacement);
 
-} // namespace tk
+} // namespace core

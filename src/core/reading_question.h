@@ -6,7 +6,7 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace tk {
+namespace core {
 class RandomSource;
 }
 
@@ -23,9 +23,9 @@ struct ReadingNumbers {
 enum class ReadingOccasion { Opening, Enter };
 
 // text(P), the letter waw, text(Q): plain digits, no spaces, no leading zeros.
-QString ReadingCaption(int first, int second);
+QString readingCaption(int first, int second);
 
 // Reseeds, draws the five numbers (QuestionKind first) and builds the caption by the occasion's
 // table. Kind 8 on Enter draws a sixth, unstored number.
-QString PoseReadingQuestion(ReadingNumbers& numbers, ReadingOccasion occasion,
-                            tk::RandomSource& random);
+QString poseReadingQuestion(ReadingNumbers& numbers, ReadingOccasion occasion,
+                            core::RandomSource& random);

@@ -1,10 +1,10 @@
-#include "toolkit/random_source.h"
+#include "core/random_source.h"
 
 #include <bit>
 #include <chrono>
 #include <cmath>
 
-namespace tk {
+namespace core {
 
 namespace {
 
@@ -82,4 +82,4 @@ void setSharedRandom(RandomSource* replacement)
     replacementSource = replacement;
 }
 
-} // namespace tk
+} // namespace core

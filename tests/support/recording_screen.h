@@ -1,0 +1,31 @@
+#pragma once
+
+// A screen that records what its handlers saw.
+
+#include "toolkit/screen.h"
+
+#include <QList>
+
+// A screen that records what its handlers saw.
+class RecordingScreen : public tk::Screen {
+public:
+    RecordingScreen()
+        : tk::Screen({.name = QStringLiteral("Recording"),
+                      .clientWidth = 6000,
+                      .clientHeight = 4500,
+                      .background = core::rgb(0, 0, 0)})
+    {}
+    QList<int> keys;
+    int loads = 0;
+    bool visibleDuringLoad = true;
+    int backgroundMoves = 0;
+
+protected:
+    void load() override
+    {
+        ++loads;
+        visibleDuringLoad = isVisible();
+    }
+    void keyPress(int characterCode) override { keys.append(characterCode); }
+    void backgroundMouseMove() override { ++backgroundMoves; }
+};
