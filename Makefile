@@ -85,3 +85,33 @@ bench:
 	@cmake -S . -B $(BENCH_BUILD) $(CMAKE_FLAGS) -DPLACEVALUE_BENCH=ON -DPLACEVALUE_TESTS=OFF > /dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@bench/run-bench $(BENCH_BUILD)
+
+# Windows (see "Windows" in README.md): a static Qt for Windows is built once per machine into
+# a cache folder (scripts/build-windows-qt, about half an hour the first time); then the program
+# is cross-built with MinGW-w64 into $(WIN_BUILD), and its tests run under Wine.
+WIN_BUILD ?= build-windows
+WIN_TOOLCHAIN := $(CURDIR)/packaging/windows/toolchain-mingw-w64.cmake
+
+.PHONY: windows windows-configure windows-test
+
+windows-configure:
+	@scripts/install-deps windows
+	@qt=$$(scripts/build-windows-qt) && \
+		cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+		-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(WIN_TOOLCHAIN) \
+		-DCMAKE_CROSSCOMPILING_EMULATOR=wine > /dev/null
+
+# build-windows/placevalue.exe and build-windows/placevalue-1.00-windows-x64.zip.
+windows: windows-configure
+	@cmake --build $(WIN_BUILD) -j $(JOBS) --target placevalue windows_zip
+
+# The QtTest suite under Wine (offscreen), then the real program under Wine on a private X
+# display; CTest's summary is the last line.
+windows-test: windows
+	@cmake --build $(WIN_BUILD) -j $(JOBS)
+	@mkdir -p $(WIN_BUILD)/wine
+	@WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine WINEDEBUG=-all wineboot -i > /dev/null 2>&1
+	@cd $(WIN_BUILD) && WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine WINEDEBUG=-all \
+		xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+		ctest --output-on-failure -j $(JOBS)

@@ -8,6 +8,8 @@
 //       events of the window cover every pixel of it). PROGRAM then gets a full tour (menu,
 //       each activity with a few answers, back to the menu), REFERENCE a short settle; then
 //       the peak resident memory of the process (VmHWM) is read and the process terminated.
+//   window_probe first-frame RUNS PROGRAM REFERENCE
+//       The same without the tour (for programs under Wine, whose memory is not the program's).
 //   window_probe idle SECONDS PROGRAM REFERENCE
 //       CPU time and wake-ups of every thread of the process over SECONDS while it waits for
 //       input: REFERENCE on its window; PROGRAM on the menu, on each activity and on the
@@ -456,14 +458,14 @@ void measureStartup(Display& display, const std::string& path, bool withTour, Sa
                  withTour ? "program" : "reference", mapped, painted, samples.peakMiB.back());
 }
 
-int startup(int runs, const std::string& program, const std::string& reference)
+int startup(int runs, const std::string& program, const std::string& reference, bool withTour)
 {
     Display display;
     Samples ours;
     Samples bare;
     for (int run = 0; run < runs; ++run) {
         std::fprintf(stderr, "run %d of %d\n", run + 1, runs);
-        measureStartup(display, program, true, ours);
+        measureStartup(display, program, withTour, ours);
         measureStartup(display, reference, false, bare);
     }
     std::printf("# runs: %d each, alternating\n", runs);
@@ -547,8 +549,8 @@ int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        if (args.size() == 4 && args[0] == "startup") {
-            return startup(std::stoi(args[1]), args[2], args[3]);
+        if (args.size() == 4 && (args[0] == "startup" || args[0] == "first-frame")) {
+            return startup(std::stoi(args[1]), args[2], args[3], args[0] == "startup");
         }
         if (args.size() == 4 && args[0] == "idle") {
             return idle(std::stod(args[1]), args[2], args[3]);
@@ -558,6 +560,7 @@ int main(int argc, char** argv)
         return 1;
     }
     std::fprintf(stderr, "usage: window_probe startup RUNS PROGRAM REFERENCE\n"
+                         "       window_probe first-frame RUNS PROGRAM REFERENCE\n"
                          "       window_probe idle SECONDS PROGRAM REFERENCE\n");
     return 2;
 }

@@ -8,10 +8,7 @@ int runPlaceValueProgram(int argc, char** argv);
 // package, the desktop install files and the Windows version record carry too).
 void setProgramIdentity();
 
-// The application-wide settings of a run, made once the application exists: its identity,
-// screens that only hide (the end of the program is the one way out) and a steady caret.
+// The application-wide settings of a run, made once the application exists: its identity, its
+// name and icon for the taskbar, screens that only hide (the end of the program is the one way
+// out) and a steady caret.
 void setUpApplication();
-
-// Routes SIGTERM and SIGINT into the end of the program through the event loop; the signal
-// handler itself only writes to a pipe.
-void routeTerminationSignalsToEnd();

@@ -1,14 +1,27 @@
 #include "toolkit/controls.h"
 #include "toolkit/colours.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTextOption>
 
 namespace tk {
 
 namespace {
+// The text box's frame and caret in one style on every platform (Windows would draw its own).
+QStyle* sameEverywhereStyle()
+{
+    static QStyle* style = nullptr;
+    if (style == nullptr) {
+        style = QStyleFactory::create(QStringLiteral("Fusion"));
+        style->setParent(qApp);
+    }
+    return style;
+}
+
 QRect pixelBox(const core::TwipsRect& box)
 {
     return {core::twipsToPixels(box.left), core::twipsToPixels(box.top),
@@ -20,6 +33,7 @@ TextBox::TextBox(QWidget* screen, const TextBoxDesign& design)
     : QLineEdit(screen)
 {
     setObjectName(design.name);
+    setStyle(sameEverywhereStyle());
     setGeometry(pixelBox(design.box));
     setFont(makeFont(design.font));
     setAlignment(Qt::AlignCenter);

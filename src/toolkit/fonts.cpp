@@ -1,5 +1,7 @@
 #include "toolkit/fonts.h"
 
+#include "toolkit/platform.h"
+
 namespace tk {
 
 QString designedFaceName(Face face)
@@ -37,10 +39,13 @@ QStringList substituteFaces(Face face)
 
 QFont makeFont(const FontDesign& design)
 {
-    // The designed face is asked for first, where a machine has it; each substitute then fills
-    // in the glyphs the faces before it lack.
-    QFont font(designedFaceName(design.face));
-    font.setFamilies(QStringList{designedFaceName(design.face)} + substituteFaces(design.face));
+    // The substitutes alone, also where a machine has the designed face (Windows has Arial and
+    // MS Sans Serif): the screens look the same everywhere. Each substitute fills in the glyphs
+    // the faces before it lack.
+    platform::installFaces();
+    const QStringList faces = substituteFaces(design.face);
+    QFont font(faces.front());
+    font.setFamilies(faces);
     font.setPointSizeF(design.points);
     font.setBold(design.bold);
     return font;

@@ -50,7 +50,8 @@ Screen::Screen(const ScreenDesign& design)
     installAccessibility();
     qApp->installEventFilter(this);
     setObjectName(design.name);
-    setWindowTitle(QStringLiteral("Form1"));
+    // No title of its own (the designed "Form1" is never shown): the taskbar shows the
+    // application's display name.
     setFixedSize(core::twipsToPixels(design.clientWidth), core::twipsToPixels(design.clientHeight));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, toQColor(design.background));

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What differs between the platforms the program runs on. One implementation per platform
+// (platform_linux.cpp, platform_windows.cpp), chosen by the build; nothing else in the program
+// knows which platform it is on.
+
+namespace tk::platform {
+
+// Whether the program can open windows here. False only where a display may be missing: on
+// X11 and Wayland without DISPLAY or WAYLAND_DISPLAY, unless a Qt platform is chosen
+// (QT_QPA_PLATFORM or -platform).
+bool canShowWindows(int argc, char** argv);
+
+// Routes the platform's requests to end the run into EndProgram, through the event loop:
+// SIGTERM and SIGINT on Linux, the end of the session (log-off, shut-down) on Windows. A close
+// request to a screen ends the run on every platform (the screens see to that). Needs the
+// application; idempotent.
+void routeEndRequestsToEndProgram();
+
+// Makes the faces the screens are drawn in available to Qt: installed system fonts on Linux;
+// on Windows, which has none of them, the faces compiled into the program are registered.
+// Idempotent; every font the toolkit makes calls it first.
+void installFaces();
+
+} // namespace tk::platform
