@@ -51,6 +51,8 @@ grep -q "<id>$id</id>" "$metainfo" || fail "the AppStream id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the AppStream entry does not launch the desktop entry"
 grep -q '<content_rating type="oars-1.1"' "$metainfo" || fail "no content rating"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+    fail "the AppStream entry names no project licence GPL-3.0-or-later"
 
 # The icon must draw at the sizes a desktop asks for.
 for size in 16 48 256; do
