@@ -24,7 +24,8 @@ program=$root/usr/bin/placevalue
 desktop=$root/usr/share/applications/$id.desktop
 metainfo=$root/usr/share/metainfo/$id.metainfo.xml
 icon=$root/usr/share/icons/hicolor/scalable/apps/$id.svg
-for file in "$program" "$desktop" "$metainfo" "$icon"; do
+for file in "$program" "$desktop" "$metainfo" "$icon" "$root/usr/share/man/man6/placevalue.6.gz" \
+    "$root/usr/share/doc/placevalue/copyright" "$root/usr/share/doc/placevalue/changelog.gz"; do
     [ -f "$file" ] || fail "not installed: ${file#"$root"}"
 done
 [ -x "$program" ] || fail "the program is not executable"
