@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The two commands: `make run` and `make test`. Both install what is missing first.
 MAKEFLAGS += --no-print-directory
 BUILD ?= build

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Builds the Debian package with CPack (as `make package` does) into OUT_DIR and checks what it
 # declares and holds: name, version, architecture, the libraries dpkg-shlibdeps found, the font
-# packages, and the installed files with a stripped program.
+# packages, the installed files with a stripped program, and the documents Debian asks for: the
+# machine-readable copyright file, the changelog with this version on top, the manual page.
 # Usage: check_deb_package.sh BUILD_DIR OUT_DIR VERSION APP_ID
 set -euo pipefail
 build=$1
@@ -45,7 +46,9 @@ done
 
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
 for path in ./usr/bin/placevalue "./usr/share/applications/$id.desktop" \
-    "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/scalable/apps/$id.svg"; do
+    "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
+    ./usr/share/doc/placevalue/copyright ./usr/share/doc/placevalue/changelog.gz \
+    ./usr/share/man/man6/placevalue.6.gz; do
     grep -qxF "$path" <<< "$contents" || fail "the package lacks $path"
 done
 unpacked=$out/unpacked
@@ -54,7 +57,19 @@ file --brief "$unpacked/usr/bin/placevalue" | grep -q ', stripped' ||
     fail "the packaged program is not stripped"
 grep -q "<release version=\"$version\"" "$unpacked/usr/share/metainfo/$id.metainfo.xml" ||
     fail "the packaged AppStream entry has no release $version"
-rm -rf "$unpacked"
+doc=$unpacked/usr/share/doc/placevalue
+head -n 1 "$doc/copyright" |
+    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "the copyright file is not in Debian's machine-readable format"
+grep -q '^License: GPL-3+$' "$doc/copyright" || fail "the copyright file names no GPL-3+"
+gzip -dc "$doc/changelog.gz" > "$out/changelog"
+changelog_version=$(dpkg-parsechangelog -l "$out/changelog" -S Version)
+[ "$changelog_version" = "$version" ] ||
+    fail "the changelog's latest entry is $changelog_version, the package $version"
+gzip -dc "$unpacked/usr/share/man/man6/placevalue.6.gz" |
+    grep -q "^\.TH PLACEVALUE 6 .*\"placevalue $version\"" ||
+    fail "the manual page is not placevalue(6) of version $version"
+rm -rf "$unpacked" "$out/changelog"
 
 echo "$(basename "$deb"): $(stat -c %s "$deb") bytes, installed size $(field Installed-Size) KiB"
 echo "Depends: $depends"

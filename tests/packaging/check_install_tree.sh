@@ -24,7 +24,8 @@ program=$root/usr/bin/placevalue
 desktop=$root/usr/share/applications/$id.desktop
 metainfo=$root/usr/share/metainfo/$id.metainfo.xml
 icon=$root/usr/share/icons/hicolor/scalable/apps/$id.svg
-for file in "$program" "$desktop" "$metainfo" "$icon"; do
+for file in "$program" "$desktop" "$metainfo" "$icon" "$root/usr/share/man/man6/placevalue.6.gz" \
+    "$root/usr/share/doc/placevalue/copyright" "$root/usr/share/doc/placevalue/changelog.gz"; do
     [ -f "$file" ] || fail "not installed: ${file#"$root"}"
 done
 [ -x "$program" ] || fail "the program is not executable"
@@ -51,6 +52,8 @@ grep -q "<id>$id</id>" "$metainfo" || fail "the AppStream id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the AppStream entry does not launch the desktop entry"
 grep -q '<content_rating type="oars-1.1"' "$metainfo" || fail "no content rating"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+    fail "the AppStream entry names no project licence GPL-3.0-or-later"
 
 # The icon must draw at the sizes a desktop asks for.
 for size in 16 48 256; do
