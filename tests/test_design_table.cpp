@@ -39,7 +39,7 @@ struct LabelRow {
     const char* name = nullptr;
     const char16_t* caption = nullptr;
     tk::Face face = kArabic;
-    double points = 0;
+    float points = 0;
     bool bold = false;
     core::ColourValue colour = 0;
     Alignment alignment = Alignment::Left;
@@ -58,7 +58,7 @@ struct LabelRow {
             false                                                                                  \
     }
 
-const LabelRow kLabels[] = {
+constexpr LabelRow kLabels[] = {
     {"Form1", "Label1", u"إعداد فريق برنامج البلمزية", kArabic, 27.75, true, core::rgb(0, 255, 0),
      Alignment::Centre},
     {"Form1", "Label2", u"البلمزية", kArabic, 27.75, true, core::rgb(255, 128, 255),
@@ -118,7 +118,7 @@ struct ShapeRow {
     int outlineWidth = 4;
 };
 
-const ShapeRow kShapes[] = {
+constexpr ShapeRow kShapes[] = {
     {"Form1", "Shape1", tk::ShapeKind::Rectangle, core::rgb(0, 0, 0), false, 0, 1},
     {"Form4", "Shape1", tk::ShapeKind::Oval, kPeach, true, core::rgb(255, 128, 0)},
     {"Form4", "Shape2", tk::ShapeKind::Oval, kPeach, true, core::rgb(255, 128, 0)},
@@ -136,7 +136,7 @@ struct WindowRow {
     bool timerEnabled = false;
 };
 
-const WindowRow kWindows[] = {
+constexpr WindowRow kWindows[] = {
     {"Form1", core::rgb(64, 0, 0), 3000, true},
     {"Form4", core::rgb(0, 0, 0)},
     {"Form2", core::rgb(0, 0, 0), 3000, false},
@@ -210,7 +210,7 @@ private Q_SLOTS:
             QVERIFY(label != nullptr);
             QCOMPARE(label->caption(), QString::fromUtf16(l.caption));
             QCOMPARE(label->font().families().front(), tk::designedFaceName(l.face));
-            QCOMPARE(label->font().pointSizeF(), l.points);
+            QCOMPARE(label->font().pointSizeF(), double(l.points));
             QCOMPARE(label->font().bold(), l.bold);
             QCOMPARE(label->textColour(), l.colour);
             QCOMPARE(label->alignment(), l.alignment);
