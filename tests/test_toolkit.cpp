@@ -63,6 +63,14 @@ private Q_SLOTS:
             << QStringLiteral("a");
         QTest::newRow("an Arabic letter")
             << true << 0 << QStringLiteral(u"ب") << QList<int>{0x628} << QStringLiteral(u"ب");
+        QTest::newRow("Ctrl+M is Enter") << true << (Qt::ControlModifier | Qt::Key_M).toCombined()
+                                         << QString() << QList<int>{13} << QString();
+        QTest::newRow("Ctrl+[ is Esc")
+            << true << (Qt::ControlModifier | Qt::Key_BracketLeft).toCombined() << QString()
+            << QList<int>{27} << QString();
+        QTest::newRow("Ctrl+Enter is a line feed")
+            << true << (Qt::ControlModifier | Qt::Key_Return).toCombined() << QString()
+            << QList<int>{10} << QString();
         QTest::newRow("a key without a character")
             << true << int(Qt::Key_Left) << QString() << QList<int>{} << QString();
         QTest::newRow("Esc, preview off")
@@ -88,7 +96,8 @@ private Q_SLOTS:
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
             QApplication::sendEvent(box, &press);
         } else {
-            QTest::keyClick(box, static_cast<Qt::Key>(key));
+            const QKeyCombination combination = QKeyCombination::fromCombined(key);
+            QTest::keyClick(box, combination.key(), combination.keyboardModifiers());
         }
         QCOMPARE(screen.keys, seen); // once, although Esc and Enter travel on to the screen
         QCOMPARE(box->text(), boxText);

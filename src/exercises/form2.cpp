@@ -55,7 +55,7 @@ void Form2::CheckTypedAnswer()
 
 void Form2::NextQuestion()
 {
-    Text1->clear();
+    Text1->setText(QString()); // unlike clear(), also forgets what Ctrl+Z could bring back
     Label9->setVisible(false);
     generateQuestion();
     Timer1->setEnabled(false);

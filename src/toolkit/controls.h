@@ -70,6 +70,8 @@ class Shape : public QWidget {
 public:
     Shape(QWidget* screen, const ShapeDesign& design);
 
+    const ShapeDesign& design() const { return design_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,6 +1,7 @@
 #include "toolkit/label.h"
 #include "toolkit/colours.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextLayout>
@@ -135,7 +136,24 @@ void Label::fitToCaption()
         left = std::clamp(left, 0, std::max(0, parentWidget()->width() - width));
         top = std::clamp(top, 0, std::max(0, parentWidget()->height() - height));
     }
-    setGeometry(left, top, width, height);
+    inkBox_ = QRect(left, top, width, height);
+    const QRect designed(core::twipsToPixels(box_.left), core::twipsToPixels(box_.top),
+                         core::twipsToPixels(box_.width), core::twipsToPixels(box_.height));
+    if (autoSize_) {
+        // The caption's own width, where it is painted in the ink box, at the designed height.
+        const double spare = width - caption.width();
+        const double share = alignment_ == Alignment::Left    ? 0.0
+                             : alignment_ == Alignment::Right ? 1.0
+                                                              : 0.5;
+        const double textLeft = left + laidOut_.overhang.left + spare * share;
+        const int from = std::max(left, static_cast<int>(std::lround(textLeft)));
+        const int to =
+            std::min(left + width, static_cast<int>(std::lround(textLeft + laidOut_.textWidth)));
+        reactingBox_ = QRect(from, designed.top(), std::max(0, to - from), designed.height());
+    } else {
+        reactingBox_ = designed;
+    }
+    setGeometry(inkBox_.united(reactingBox_));
 }
 
 void Label::paintEvent(QPaintEvent* /*event*/)
@@ -148,15 +166,70 @@ void Label::paintEvent(QPaintEvent* /*event*/)
     option.setTextDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
     option.setWrapMode(QTextOption::NoWrap);
     const Overhang& overhang = laidOut_.overhang;
-    QRectF area = QRectF(rect()).adjusted(overhang.left, 0, -overhang.right, 0);
+    const QRectF inkArea(inkBox_.translated(-pos()));
+    QRectF area = inkArea.adjusted(overhang.left, 0, -overhang.right, 0);
     const QFontMetricsF metrics(font());
-    if (!autoSize_ && metrics.height() > height()) {
+    if (!autoSize_ && metrics.height() > inkArea.height()) {
         // The face's line is taller than the designed box: centre the ink in the box instead.
         const QRectF& ink = laidOut_.ink;
-        area.translate(0, (height() - ink.height()) / 2 - (metrics.ascent() + ink.top()));
+        area.translate(0, (inkArea.height() - ink.height()) / 2 - (metrics.ascent() + ink.top()));
         area.setHeight(metrics.height());
     }
     painter.drawText(area, caption_, option);
+}
+
+bool Label::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        if (passOn(static_cast<QMouseEvent*>(event))) {
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+bool Label::passOn(QMouseEvent* event)
+{
+    QWidget* screen = parentWidget();
+    if (screen == nullptr) {
+        return false;
+    }
+    const QPointF point = mapToParent(event->position());
+    QWidget* target = nullptr;
+    if (event->type() == QEvent::MouseButtonRelease) {
+        // The release follows its press, wherever the pointer is now.
+        target = pressPassedTo_;
+        pressPassedTo_ = nullptr;
+    } else {
+        target = reactingWidgetAt(screen, point.toPoint());
+        if (target == this) {
+            target = nullptr;
+        }
+        if (event->type() != QEvent::MouseMove) {
+            pressPassedTo_ = target;
+        }
+    }
+    if (target == nullptr) {
+        return false;
+    }
+    QMouseEvent passed(event->type(), target->mapFrom(screen, point), event->scenePosition(),
+                       event->globalPosition(), event->button(), event->buttons(),
+                       event->modifiers(), event->pointingDevice());
+    passed.setTimestamp(event->timestamp());
+    if (event->type() == QEvent::MouseButtonPress &&
+        (target->focusPolicy() & Qt::ClickFocus) != 0) {
+        target->setFocus(Qt::MouseFocusReason);
+    }
+    QCoreApplication::sendEvent(target, &passed);
+    event->accept(); // taken where it belongs: it must not travel on to the screen as well
+    return true;
 }
 
 void Label::mousePressEvent(QMouseEvent* event)
@@ -169,7 +242,7 @@ void Label::mousePressEvent(QMouseEvent* event)
 void Label::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+                       reactingBox_.contains(mapToParent(event->position()).toPoint());
     pressed_ = false;
     if (click) {
         Q_EMIT clicked();
@@ -177,10 +250,45 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
 }
 
+void Label::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double-click is no press: its release clicks nothing.
+    pressed_ = false;
+    event->accept();
+}
+
 void Label::mouseMoveEvent(QMouseEvent* event)
 {
     Q_EMIT mouseMoved();
     event->accept();
+}
+
+QWidget* reactingWidgetAt(QWidget* screen, QPoint point)
+{
+    QWidget* topmost = nullptr;
+    const QObjectList& children = screen->children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        auto* child = qobject_cast<QWidget*>(*it);
+        if (child == nullptr || child->isWindow() || !child->isVisibleTo(screen) ||
+            child->testAttribute(Qt::WA_TransparentForMouseEvents)) {
+            continue;
+        }
+        const auto* label = qobject_cast<const Label*>(child);
+        const bool reacts = label != nullptr ? label->reactingBox().contains(point)
+                                             : child->geometry().contains(point);
+        if (!reacts) {
+            continue;
+        }
+        if (label != nullptr && label->isClickable()) {
+            return child;
+        }
+        if (topmost == nullptr) {
+            QWidget* inner =
+                label != nullptr ? nullptr : child->childAt(child->mapFromParent(point));
+            topmost = inner != nullptr ? inner : child;
+        }
+    }
+    return topmost != nullptr ? topmost : screen;
 }
 
 } // namespace tk

@@ -7,6 +7,7 @@
 #include "toolkit/fonts.h"
 
 #include <QMetaMethod>
+#include <QPointer>
 #include <QWidget>
 
 namespace tk {
@@ -31,6 +32,9 @@ struct LabelDesign {
 // edge when right-justified, the centre when centred, the left edge otherwise; the top stays.
 // It never leaves its window. Right-to-left labels lay their caption out as a right-to-left
 // paragraph, whatever character it begins with.
+// Mouse contract: a label takes clicks and moves only inside its reacting box (its designed box;
+// for a self-sizing label the caption's width at the designed top and height); elsewhere in its
+// widget, which is as large as its ink, the event goes to whatever reacts at that point.
 class Label : public QWidget {
     Q_OBJECT
 public:
@@ -48,6 +52,10 @@ public:
 
     // Width the caption needs as laid out, its ink included, in logical pixels.
     double captionWidth() const { return captionSize().width(); }
+    // Width of the laid-out caption without the ink that reaches beyond it, in logical pixels.
+    double textWidth() const { return laidOut_.textWidth; }
+    // Where the label takes the mouse, in its parent's coordinates.
+    QRect reactingBox() const { return reactingBox_; }
     // Width and height of the caption as laid out, in logical pixels.
     QSizeF captionSize() const;
 
@@ -57,7 +65,9 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -75,6 +85,9 @@ private:
     };
     LaidOut layOutCaption() const;
     void fitToCaption();
+    // Hands a mouse event outside the reacting box on to what reacts at its point; false when
+    // the event is this label's own.
+    bool passOn(QMouseEvent* event);
 
     QString caption_;
     core::ColourValue colour_;
@@ -84,7 +97,14 @@ private:
     bool centreOnWindow_;
     core::TwipsRect box_;
     LaidOut laidOut_;
+    QRect inkBox_;      // in the parent's coordinates
+    QRect reactingBox_; // in the parent's coordinates
     bool pressed_ = false;
+    QPointer<QWidget> pressPassedTo_; // where the release of a passed-on press goes too
 };
+
+// What takes the mouse at a point of a screen (its coordinates): a clickable label reacting there,
+// else the topmost control reacting there, else the screen itself. Shapes never react.
+QWidget* reactingWidgetAt(QWidget* screen, QPoint point);
 
 } // namespace tk

@@ -17,17 +17,30 @@ namespace tk {
 
 namespace {
 
+constexpr int kLineFeed = 10;
+constexpr int kDeleteCharacter = 127;
+
 // The character code a key press carries, or -1 for keys that carry none (arrows, shift ...).
+// Control combinations carry the control characters of a Windows keyboard: Ctrl+A to Ctrl+Z
+// are 1 to 26, Ctrl+[ is 27 (Esc), Ctrl+M is 13 (Enter), Ctrl+Enter is 10.
 int characterCode(const QKeyEvent* event)
 {
-    switch (event->key()) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool control = modifiers.testFlag(Qt::ControlModifier) &&
+                         !modifiers.testFlag(Qt::AltModifier) &&
+                         !modifiers.testFlag(Qt::MetaModifier);
+    const int key = event->key();
+    if (control && key >= Qt::Key_At && key <= Qt::Key_Underscore) {
+        return key - Qt::Key_At; // @ A ... Z [ \ ] ^ _ become 0 to 31
+    }
+    switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return kEnterKey;
+        return control ? kLineFeed : kEnterKey;
     case Qt::Key_Escape:
         return kEscKey;
     case Qt::Key_Backspace:
-        return 8;
+        return control ? kDeleteCharacter : 8;
     case Qt::Key_Tab:
         return 9;
     default:
