@@ -4,19 +4,6 @@
 
 namespace tk {
 
-QString designedFaceName(Face face)
-{
-    switch (face) {
-    case Face::ArabicTransparent:
-        return QStringLiteral("Arabic Transparent");
-    case Face::MsSansSerif:
-        return QStringLiteral("MS Sans Serif");
-    case Face::Arial:
-        return QStringLiteral("Arial");
-    }
-    return {};
-}
-
 // Amiri is the narrowest Arabic face Debian has and the only one that keeps the large captions
 // (headings, feedback, the reading question) inside their windows at the designed sizes.
 // The menu and navigation labels get it too: the 18-point exit labels react in designed boxes

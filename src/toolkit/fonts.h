@@ -16,8 +16,6 @@ struct FontDesign {
     bool bold = false;
 };
 
-// The designed name of a face, as the screens ask for it.
-QString designedFaceName(Face face);
 // The installed faces that stand in for a designed face, best first.
 QStringList substituteFaces(Face face);
 
