@@ -23,7 +23,9 @@ constexpr double kNumberBox = 11;   // the question's own number, at the right o
 constexpr double kAnswerLine = 26;  // length of the line a pupil writes the answer on
 constexpr int kKeyColumns = 3;
 constexpr int kKeyRows = 20;
-constexpr double kOverhang = 1; // room for Arabic letters that reach past their advance
+constexpr double kUnderlineGap = 1.0; // mm from a marked digit's baseline to its underline
+constexpr double kUnderline = 0.5;    // the underline's width
+constexpr double kOverhang = 1;       // room for Arabic letters that reach past their advance
 
 const QColor kInk(0, 0, 0);
 const QColor kMarkRed(255, 0, 0); // the drill's red digit
@@ -64,13 +66,17 @@ public:
     void left(int page, double left, double baseline, const QString& text, const QFont& font,
               const QColor& colour = kInk, bool rightToLeft = false)
     {
-        const QRectF tight = QFontMetricsF(font, &device_).tightBoundingRect(text);
-        const QRectF ink(left + tight.left() * mmPerPixel_, baseline + tight.top() * mmPerPixel_,
-                         tight.width() * mmPerPixel_, tight.height() * mmPerPixel_);
+        const QFontMetricsF metrics(font, &device_);
+        const QRectF tight = metrics.tightBoundingRect(text);
+        QRectF ink(left + tight.left() * mmPerPixel_, baseline + tight.top() * mmPerPixel_,
+                   tight.width() * mmPerPixel_, tight.height() * mmPerPixel_);
         out_.texts.append({page, QPointF(left, baseline), ink, text, font, colour, rightToLeft});
     }
 
-    void line(int page, QLineF line) { out_.lines.append({page, line}); }
+    void line(int page, QLineF line, double width = kThinLine)
+    {
+        out_.lines.append({page, line, width});
+    }
 
 private:
     const QPaintDevice& device_;
@@ -86,10 +92,7 @@ double placeNumber(Placer& placer, int page, double right, double baseline,
 {
     const QFont plain = sheetFont(points);
     QFont marked = plain;
-    if (mark == DigitMark::Underline) {
-        marked.setBold(true);
-        marked.setUnderline(true);
-    }
+    marked.setBold(mark == DigitMark::Underline);
     const double gap = points * 0.06; // mm between digits, so a mark covers one digit
     double x = right;
     for (int i = 2; i >= 0; --i) {
@@ -99,6 +102,12 @@ double placeNumber(Placer& placer, int page, double right, double baseline,
         x -= placer.width(digit, font);
         placer.left(page, x, baseline, digit, font,
                     isMarked && mark == DigitMark::Red ? kMarkRed : kInk);
+        if (isMarked && mark == DigitMark::Underline) {
+            // Drawn here rather than by the font: the face's own underline sits low enough
+            // for Arabic descenders, far below a digit.
+            const double y = baseline + kUnderlineGap;
+            placer.line(page, QLineF(x, y, x + placer.width(digit, font), y), kUnderline);
+        }
         x -= gap;
     }
     x -= placer.width(item.wholePart, plain);
@@ -127,14 +136,14 @@ void placeQuestion(Placer& placer, const SheetOptions& options, const SheetQuest
         break;
     }
     case Activity::Choose: {
-        const double baseline = rowTop + std::min(pitch * 0.42, 10.0);
-        const double candidatesBaseline = rowTop + std::min(pitch * 0.88, 21.0);
+        const double baseline = rowTop + std::min(pitch * 0.40, 10.0);
+        const double candidatesBaseline = rowTop + std::min(pitch * 0.94, 22.0);
         placer.right(page, columnRight, baseline, QString::number(number) + u'.', numberFont, kInk,
                      false);
         const double numberRight = columnRight - kNumberBox;
         placeNumber(placer, page, numberRight, baseline, item, options.mark, 18);
         // The digit as thousandths at the right, as tenths at the left, as on the screen.
-        const QFont candidateFont = sheetFont(15);
+        const QFont candidateFont = sheetFont(14);
         for (int i = 0; i < 3; ++i) {
             placer.right(page, numberRight - i * 20.0, candidatesBaseline, item.candidates.at(i),
                          candidateFont, kInk, false);
@@ -280,9 +289,9 @@ bool paintSheet(const Sheet& sheet, QPagedPaintDevice& device)
         if (page > 0 && !device.newPage()) {
             return false;
         }
-        painter.setPen(QPen(kInk, 0.3 * pixelsPerMm));
         for (const PlacedLine& line : layout.lines) {
             if (line.page == page) {
+                painter.setPen(QPen(kInk, line.width * pixelsPerMm, Qt::SolidLine, Qt::FlatCap));
                 painter.drawLine(QLineF(toDevice(line.line.p1()), toDevice(line.line.p2())));
             }
         }

@@ -41,9 +41,12 @@ struct PlacedText {
     bool rightToLeft = false;
 };
 
+inline constexpr double kThinLine = 0.3; // mm
+
 struct PlacedLine {
     int page = 0;
     QLineF line;
+    double width = kThinLine; // mm
 };
 
 struct SheetLayout {
