@@ -18,7 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "An Arabic-language drill for pupils of the sixth grade on the place value of the
 digits of decimal numbers: write the value of the red digit of a number, choose
-it from three offered values, or read a big number aloud.")
+it from three offered values, or read a big number aloud. With it comes
+placevalue-sheets, which makes printable worksheets of the same questions, with
+an answer key, for teachers.")
 # The libraries come from dpkg-shlibdeps over the binary; the faces the screens are drawn with
 # are not linked, so they are named here (Amiri; Noto Naskh Arabic, Noto Sans Arabic and Noto
 # Sans are in fonts-noto-core).
