@@ -1,9 +1,10 @@
 #!/bin/bash
 # Installs the Debian package on this machine, has the installed worksheet maker write a sheet,
 # starts the installed /usr/bin/placevalue on a virtual X display (Xvfb, the xcb platform), sees
-# its splash screen (418x458) alone, then its menu (800x600) alone, ends it with SIGTERM (exit status 0), and removes the package again.
-# The package is removed also when a step fails. Runs only as root with dpkg and apt-get;
-# elsewhere, or when placevalue is installed already, it reports itself skipped (status 77).
+# its splash screen (418x458) alone, then its menu (800x600) alone, ends it with SIGTERM (exit
+# status 0), and removes the package again. The package is removed also when a step fails. Runs
+# only as root with dpkg and apt-get; elsewhere, or when placevalue is installed already, it
+# reports itself skipped (status 77).
 # Usage: check_installed_program.sh DEB_DIR
 set -euo pipefail
 deb_dir=$1
