@@ -16,11 +16,14 @@ namespace sheets {
 
 namespace {
 
-constexpr double kMargin = 15;      // mm; most school printers leave 5 mm unprinted
-constexpr double kColumnGap = 8;    // between the two columns of questions
-constexpr double kFooterHeight = 9; // the sheet number and page at the foot of every page
-constexpr double kNumberBox = 11;   // the question's own number, at the right of its row
-constexpr double kAnswerLine = 26;  // length of the line a pupil writes the answer on
+constexpr double kMargin = 15;        // mm; most school printers leave 5 mm unprinted
+constexpr double kColumnGap = 8;      // between the two columns of questions
+constexpr double kFooterHeight = 9;   // the sheet number and page at the foot of every page
+constexpr double kMaxPitch = 20;      // rows of a short sheet stand no further apart
+constexpr double kNumberBox = 11;     // the question's own number, at the right of its row
+constexpr double kCandidatesGap = 6;  // from the number to the values to circle
+constexpr double kCandidateSlot = 15; // from one value's right end to the next one's
+constexpr double kAnswerLine = 26;    // length of the line a pupil writes the answer on
 constexpr int kKeyColumns = 3;
 constexpr int kKeyRows = 20;
 constexpr double kUnderlineGap = 1.0; // mm from a marked digit's baseline to its underline
@@ -84,6 +87,21 @@ private:
     double mmPerPixel_;
 };
 
+// Millimetres between the digits of a number, so that a mark covers one digit alone.
+double digitGap(double points)
+{
+    return points * 0.06;
+}
+
+// The widest a number can be: the whole part 888 and three eights, one of them bold.
+double widestNumber(const Placer& placer, double points)
+{
+    const QString eight = QStringLiteral("8");
+    return placer.width(QStringLiteral(u" و888"), sheetFont(points)) +
+           2 * placer.width(eight, sheetFont(points)) +
+           placer.width(eight, sheetFont(points, true)) + 3 * digitGap(points);
+}
+
 // The number as the exercise screens show it, from left to right: the whole part with its
 // waw (laid out right to left, so the waw faces the tenths), then the tenths, hundredths and
 // thousandths digits. Returns the left end of what it placed.
@@ -93,7 +111,7 @@ double placeNumber(Placer& placer, int page, double right, double baseline,
     const QFont plain = sheetFont(points);
     QFont marked = plain;
     marked.setBold(mark == DigitMark::Underline);
-    const double gap = points * 0.06; // mm between digits, so a mark covers one digit
+    const double gap = digitGap(points);
     double x = right;
     for (int i = 2; i >= 0; --i) {
         const bool isMarked = i == item.markedDigit;
@@ -136,16 +154,17 @@ void placeQuestion(Placer& placer, const SheetOptions& options, const SheetQuest
         break;
     }
     case Activity::Choose: {
-        const double baseline = rowTop + std::min(pitch * 0.40, 10.0);
-        const double candidatesBaseline = rowTop + std::min(pitch * 0.94, 22.0);
+        const double baseline = rowTop + std::min(pitch * 0.6, 11.0);
         placer.right(page, columnRight, baseline, QString::number(number) + u'.', numberFont, kInk,
                      false);
         const double numberRight = columnRight - kNumberBox;
         placeNumber(placer, page, numberRight, baseline, item, options.mark, 18);
-        // The digit as thousandths at the right, as tenths at the left, as on the screen.
+        // The digit as thousandths nearest the number, as tenths furthest: right to left as on
+        // the screen, in the same places on every row.
+        const double valuesRight = numberRight - widestNumber(placer, 18) - kCandidatesGap;
         const QFont candidateFont = sheetFont(14);
         for (int i = 0; i < 3; ++i) {
-            placer.right(page, numberRight - i * 20.0, candidatesBaseline, item.candidates.at(i),
+            placer.right(page, valuesRight - i * kCandidateSlot, baseline, item.candidates.at(i),
                          candidateFont, kInk, false);
         }
         break;
@@ -250,9 +269,8 @@ SheetLayout layOutSheet(const Sheet& sheet, const QPaintDevice& measuringDevice)
     layout.firstKeyPage = key ? questionPages : -1;
 
     const double firstTop = placeHeader(placer, sheet.options, printable.width() - kOverhang);
-    const double maxPitch = sheet.options.activity == Activity::Choose ? 24 : 20;
-    const double pitch = std::min(maxPitch, (printable.height() - kFooterHeight - firstTop) /
-                                                std::max(1, rowsPerColumn));
+    const double pitch = std::min(kMaxPitch, (printable.height() - kFooterHeight - firstTop) /
+                                                 std::max(1, rowsPerColumn));
     const double columnWidth = (printable.width() - kColumnGap) / 2;
 
     for (int i = 0; i < count; ++i) {
