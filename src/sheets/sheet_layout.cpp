@@ -234,7 +234,8 @@ void placeKey(Placer& placer, const Sheet& sheet, int page, QSizeF printable)
     const QFont numberFont = sheetFont(12, true);
     const QFont answerFont = sheetFont(14);
     for (int i = 0; i < sheet.questions.size(); ++i) {
-        const double right = printable.width() - (i / kKeyRows) * columnWidth;
+        const int column = i / kKeyRows; // the first at the right
+        const double right = printable.width() - column * columnWidth;
         const double baseline = top + (i % kKeyRows) * pitch + pitch * 0.7;
         placer.right(page, right, baseline, QString::number(i + 1) + u'.', numberFont, kInk, false);
         placer.right(page, right - kNumberBox - 2, baseline, answerText(sheet.questions.at(i)),

@@ -102,7 +102,7 @@ private Q_SLOTS:
         const QString saved = dir_.filePath(u"window.pdf"_s);
         window.setFileChooser([&](QWidget*, const QString& name) {
             suggested = name;
-            return saved;
+            return QString(saved);
         });
         QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
         QTRY_COMPARE(suggested, u"ورقة-17.pdf"_s); // a shortcut clicks its button a moment later
