@@ -31,9 +31,10 @@ ifneq ($(RELIABILITY),0)
 endif
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# Renders every screen to PNG under docs/screens.
+# Renders every screen to PNG under docs/screens, and the worksheets under docs/sheets.
 screenshots: build
 	@$(BUILD)/tests/render_screens docs/screens
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/tests/sheets/render_sheets docs/sheets
 
 # The Debian package, into $(BUILD)/packages (see "Install" in README.md).
 package: build

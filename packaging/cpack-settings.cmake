@@ -27,6 +27,9 @@ value of the digits of decimal numbers: a 7 in the hundredths place is
 worth 0.07. Three activities: write the value of the red digit of a
 number, choose it from three offered values, or read a big number aloud.
 .
+With it comes placevalue-sheets, which makes printable worksheets of the
+same questions, with an answer key, for teachers.
+.
 The program works without a network, keeps nothing between runs and
 reads no settings or files.")
 # Control files (md5sums) with the modes Debian's tools give them, 0644.

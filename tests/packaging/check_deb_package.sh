@@ -36,8 +36,8 @@ field() {
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
 [ "$(field Section)" = education ] || fail "Section is '$(field Section)'"
 depends=$(field Depends)
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-hosny-amiri \
-    fonts-noto-core; do
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
+    fonts-hosny-amiri fonts-noto-core; do
     case ", $depends," in
     *", $package "* | *", $package,"*) ;;
     *) fail "Depends lacks $package: $depends" ;;
@@ -45,16 +45,19 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-hosn
 done
 
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
-for path in ./usr/bin/placevalue "./usr/share/applications/$id.desktop" \
+for path in ./usr/bin/placevalue ./usr/bin/placevalue-sheets "./usr/share/applications/$id.desktop" \
+    "./usr/share/applications/$id.Sheets.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
     ./usr/share/doc/placevalue/copyright ./usr/share/doc/placevalue/changelog.gz \
-    ./usr/share/man/man6/placevalue.6.gz; do
+    ./usr/share/man/man6/placevalue.6.gz ./usr/share/man/man1/placevalue-sheets.1.gz; do
     grep -qxF "$path" <<< "$contents" || fail "the package lacks $path"
 done
 unpacked=$out/unpacked
 dpkg-deb --extract "$deb" "$unpacked"
-file --brief "$unpacked/usr/bin/placevalue" | grep -q ', stripped' ||
-    fail "the packaged program is not stripped"
+for binary in placevalue placevalue-sheets; do
+    file --brief "$unpacked/usr/bin/$binary" | grep -q ', stripped' ||
+        fail "the packaged $binary is not stripped"
+done
 grep -q "<release version=\"$version\"" "$unpacked/usr/share/metainfo/$id.metainfo.xml" ||
     fail "the packaged AppStream entry has no release $version"
 doc=$unpacked/usr/share/doc/placevalue

@@ -1,6 +1,7 @@
 #!/bin/bash
 # `cmake --install` into a scratch root: the program, its desktop entry, its icon and its
-# AppStream entry land in the standard places, refer to each other, and pass their validators.
+# AppStream entry land in the standard places, refer to each other, and pass their validators;
+# so does the worksheet maker beside it, with its own desktop entry (APP_ID.Sheets).
 # Usage: check_install_tree.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
@@ -62,4 +63,27 @@ for size in 16 48 256; do
     file --brief "$scratch/icon.png" | grep -q "PNG image data, $size x $size" ||
         fail "the icon drawn at $size px is $(file --brief "$scratch/icon.png")"
 done
-echo "installed and valid: ${program#"$root"} ${desktop#"$root"} ${metainfo#"$root"} ${icon#"$root"}"
+# The worksheet maker: installed beside the program, its own entry, the program's icon.
+sheets=$root/usr/bin/placevalue-sheets
+sheets_desktop=$root/usr/share/applications/$id.Sheets.desktop
+for file in "$sheets" "$sheets_desktop"; do
+    [ -f "$file" ] || fail "not installed: ${file#"$root"}"
+done
+file --brief "$sheets" | grep -q '^ELF' || fail "usr/bin/placevalue-sheets is not a program"
+[ "$("$sheets" --version)" = "placevalue-sheets 1.00" ] || fail "the installed worksheet maker's version"
+desktop-file-validate "$sheets_desktop" || fail "desktop-file-validate rejects the worksheets' entry"
+desktop=$sheets_desktop
+[ "$(entry Type)" = Application ] || fail "the worksheets' Type is not Application"
+[ "$(entry Name)" = "Place Value Worksheets" ] || fail "the worksheets' English name is '$(entry Name)'"
+[ "$(entry 'Name[ar]')" = "اوراق عمل البلمزية" ] ||
+    fail "the worksheets' Arabic name is '$(entry 'Name[ar]')'"
+[ -n "$(entry 'Comment[ar]')" ] || fail "the worksheets' entry has no Arabic comment"
+case ";$(entry Categories)" in
+*";Education;"*) ;;
+*) fail "the worksheets' Categories '$(entry Categories)' lack Education" ;;
+esac
+[ -x "$root/usr/bin/$(entry Exec)" ] || fail "the worksheets' Exec '$(entry Exec)' is not installed"
+[ "$(entry Icon)" = "$id" ] || fail "the worksheets' Icon '$(entry Icon)' is not the installed icon"
+
+echo "installed and valid: ${program#"$root"} ${desktop#"$root"} ${metainfo#"$root"} ${icon#"$root"}" \
+    "${sheets#"$root"} ${sheets_desktop#"$root"}"

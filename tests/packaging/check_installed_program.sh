@@ -1,9 +1,10 @@
 #!/bin/bash
-# Installs the Debian package on this machine, starts the installed /usr/bin/placevalue on a
-# virtual X display (Xvfb, the xcb platform), sees its splash screen (418x458) alone, then its
-# menu (800x600) alone, ends it with SIGTERM (exit status 0), and removes the package again.
-# The package is removed also when a step fails. Runs only as root with dpkg and apt-get;
-# elsewhere, or when placevalue is installed already, it reports itself skipped (status 77).
+# Installs the Debian package on this machine, has the installed worksheet maker write a sheet,
+# starts the installed /usr/bin/placevalue on a virtual X display (Xvfb, the xcb platform), sees
+# its splash screen (418x458) alone, then its menu (800x600) alone, ends it with SIGTERM (exit
+# status 0), and removes the package again. The package is removed also when a step fails. Runs
+# only as root with dpkg and apt-get; elsewhere, or when placevalue is installed already, it
+# reports itself skipped (status 77).
 # Usage: check_installed_program.sh DEB_DIR
 set -euo pipefail
 deb_dir=$1
@@ -77,6 +78,13 @@ for path in /usr/share/applications/io.github.placevalue.PlaceValue.desktop \
     /usr/share/icons/hicolor/scalable/apps/io.github.placevalue.PlaceValue.svg; do
     [ -f "$path" ] || fail "the installed package lacks $path"
 done
+
+# The worksheet maker runs from the package alone (its print support and faces come with it),
+# with no display.
+env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$scratch" /usr/bin/placevalue-sheets \
+    --activity write --questions 10 --seed 1 --answers --output "$scratch/sheet.pdf" ||
+    fail "the installed placevalue-sheets did not write a sheet"
+[ "$(head -c 5 "$scratch/sheet.pdf")" = "%PDF-" ] || fail "the installed worksheet maker wrote no PDF"
 
 # A display of its own: Xvfb picks a free display number and writes it to fd 5.
 Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5> "$scratch/display" 2> "$scratch/xvfb.log" &

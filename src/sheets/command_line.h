@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The command line of the worksheet maker:
+//   placevalue-sheets --activity write|choose|read --questions N --seed S [--answers]
+//                     [--mark red|underline] [--school TEXT] [--class TEXT] [--name-line]
+//                     --output FILE.pdf
+// and --help, --version. Without any argument the teachers' window opens instead.
+
+#include "sheets/sheet.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace sheets {
+
+// Exit statuses of a command-line run.
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitUsage = 2;
+
+struct CommandLine {
+    enum class Action { WriteSheet, Help, Version, Error };
+    Action action = Action::Error;
+    SheetOptions options;
+    QString output;
+    QString error; // one line, for Action::Error
+};
+
+// Reads the arguments that follow the program's name.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+QString usageText();
+QString versionText();
+
+// Carries out a parsed command line: writes the sheet, or prints the help, the version or the
+// error. Writing needs a QGuiApplication. Returns the exit status.
+int runCommandLine(const CommandLine& commandLine);
+
+} // namespace sheets

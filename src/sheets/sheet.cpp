@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sheets/sheet.h"
+
+#include "core/number_text.h"
+#include "core/reading_question.h"
+#include "sheets/sheet_random.h"
+
+namespace sheets {
+
+namespace {
+
+// Keeps what GenerateQuestion paints: the four captions and which digit ended up red.
+class SheetBoard final : public QuestionBoard {
+public:
+    explicit SheetBoard(SheetQuestion& target)
+        : target_(target)
+    {}
+
+    void setNumberCaption(NumberLabel label, const QString& caption) override
+    {
+        if (label == NumberLabel::Label4) {
+            target_.wholePart = caption;
+        } else {
+            target_.decimalDigits.at(digitIndex(label)) = caption;
+        }
+    }
+    void setNumberColour(NumberLabel label, core::ColourValue colour) override
+    {
+        if (label != NumberLabel::Label4 && colour == kChosenDigitColour) {
+            target_.markedDigit = digitIndex(label);
+        }
+    }
+
+private:
+    // Label3 holds the tenths, the first digit after the waw; Label1 the thousandths, the last.
+    static int digitIndex(NumberLabel label) { return 3 - static_cast<int>(label); }
+
+    SheetQuestion& target_;
+};
+
+} // namespace
+
+Sheet makeSheet(const SheetOptions& options)
+{
+    Sheet sheet{options, {}};
+    SheetRandom random(options.sheetNumber);
+    sheet.questions.reserve(options.questions);
+    for (int i = 0; i < options.questions; ++i) {
+        SheetQuestion item;
+        if (options.activity == Activity::Read) {
+            ReadingNumbers numbers;
+            item.reading = poseReadingQuestion(numbers, ReadingOccasion::Enter, random);
+        } else {
+            SheetBoard board(item);
+            GenerateQuestion(board, item.question, random);
+            const float digit = item.question.ChosenDigit;
+            item.candidates = {FormatNumber(placeValue(digit, kThousandthsDivisor)),
+                               FormatNumber(placeValue(digit, kHundredthsDivisor)),
+                               FormatNumber(placeValue(digit, kTenthsDivisor))};
+        }
+        sheet.questions.append(item);
+    }
+    return sheet;
+}
+
+QString answerText(const SheetQuestion& question)
+{
+    if (!question.reading.isEmpty()) {
+        return {};
+    }
+    return FormatNumber(question.question.CorrectAnswer);
+}
+
+bool hasAnswers(Activity activity)
+{
+    return activity != Activity::Read;
+}
+
+QString instructionText(Activity activity, DigitMark mark)
+{
+    const QString marked = mark == DigitMark::Red ? QStringLiteral(u"للرقم الملون باللون الاحمر")
+                                                  : QStringLiteral(u"للرقم الذي تحته خط");
+    switch (activity) {
+    case Activity::Write:
+        return QStringLiteral(u"اكتب البلمزية ") + marked + QStringLiteral(u" في كل عدد");
+    case Activity::Choose:
+        return QStringLiteral(u"ضع دائرة حول البلمزية ") + marked + QStringLiteral(u" في كل عدد");
+    case Activity::Read:
+        return QStringLiteral(u"اقرأ كل عدد بصوت عال");
+    }
+    return {};
+}
+
+QString answerKeyTitle()
+{
+    return QStringLiteral(u"الاجابات الصحيحة");
+}
+
+QString sheetNumberText(std::uint64_t sheetNumber)
+{
+    return QStringLiteral(u"ورقة رقم ") + QString::number(sheetNumber);
+}
+
+} // namespace sheets

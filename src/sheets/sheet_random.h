@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The generator a worksheet is drawn from: seeded from the sheet number alone, never from the
+// clock, so the same sheet number gives the same questions on any machine and in any year.
+
+#include "core/random_source.h"
+
+#include <cstdint>
+
+namespace sheets {
+
+class SheetRandom final : public core::RandomSource {
+public:
+    explicit SheetRandom(std::uint64_t sheetNumber);
+
+    // The question makers reseed before every question; a sheet's stream must not change.
+    void reseedFromClock() override {}
+    float draw() override { return stream_.draw(); }
+
+private:
+    core::ClockSeededRandom stream_;
+};
+
+} // namespace sheets

@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A worksheet's questions: drawn from the sheet number alone, by the drill's rules.
+
+#include "core/number_text.h"
+#include "core/place_value_question.h"
+#include "sheets/sheet.h"
+#include "sheets/sheet_random.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using sheets::Activity;
+
+namespace {
+
+QStringList sheetText(const sheets::Sheet& sheet)
+{
+    QStringList lines;
+    for (const sheets::SheetQuestion& item : sheet.questions) {
+        lines.append(item.reading.isEmpty()
+                         ? item.wholePart + u'|' + item.decimalDigits.at(0) +
+                               item.decimalDigits.at(1) + item.decimalDigits.at(2) + u'|' +
+                               QString::number(item.markedDigit)
+                         : item.reading);
+    }
+    return lines;
+}
+
+sheets::Sheet sheetOf(Activity activity, std::uint64_t number, int questions = 60)
+{
+    sheets::SheetOptions options;
+    options.activity = activity;
+    options.sheetNumber = number;
+    options.questions = questions;
+    return sheets::makeSheet(options);
+}
+
+const float kDivisorOfDigit[3] = {kTenthsDivisor, kHundredthsDivisor, kThousandthsDivisor};
+
+} // namespace
+
+class TestSheet : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void theClockChangesNothing()
+    {
+        sheets::SheetRandom first(17);
+        sheets::SheetRandom second(17);
+        sheets::SheetRandom other(18);
+        int differ = 0;
+        for (int i = 0; i < 100; ++i) {
+            first.reseedFromClock();
+            const float r = first.draw();
+            QCOMPARE(r, second.draw());
+            QVERIFY(r >= 0.0F && r < 1.0F);
+            differ += r != other.draw() ? 1 : 0;
+        }
+        QVERIFY(differ > 90);
+    }
+
+    void sameNumberSameSheet_data()
+    {
+        QTest::addColumn<Activity>("activity");
+        QTest::newRow("write") << Activity::Write;
+        QTest::newRow("choose") << Activity::Choose;
+        QTest::newRow("read") << Activity::Read;
+    }
+    void sameNumberSameSheet()
+    {
+        QFETCH(Activity, activity);
+        const QStringList seventeen = sheetText(sheetOf(activity, 17));
+        QCOMPARE(seventeen.size(), 60);
+        QCOMPARE(sheetText(sheetOf(activity, 17)), seventeen);
+        QVERIFY(sheetText(sheetOf(activity, 18)) != seventeen);
+        QVERIFY(sheetText(sheetOf(activity, 0)) != seventeen);
+        // A shorter sheet with the same number is the start of the longer one.
+        QCOMPARE(sheetText(sheetOf(activity, 17, 10)), seventeen.mid(0, 10));
+    }
+
+    // The same numbers on every machine and in every year: the first questions of sheet 17
+    // (whole-part caption | tenths, hundredths, thousandths | the marked one, 0 for tenths).
+    void sheetSeventeenIsPinned()
+    {
+        QCOMPARE(sheetText(sheetOf(Activity::Write, 17, 10)).mid(0, 3),
+                 (QStringList{u" و562|038|2"_s, u" و199|578|1"_s, u" و721|917|0"_s}));
+        QCOMPARE(sheetText(sheetOf(Activity::Read, 17, 10)).mid(0, 3),
+                 (QStringList{u"561و815"_s, u"616و7"_s, u"9و857"_s}));
+    }
+
+    void questionsFollowTheDrillsRules_data()
+    {
+        QTest::addColumn<Activity>("activity");
+        QTest::newRow("write") << Activity::Write;
+        QTest::newRow("choose") << Activity::Choose;
+    }
+    void questionsFollowTheDrillsRules()
+    {
+        QFETCH(Activity, activity);
+        const QRegularExpression whole(u"^ و(0|[1-9][0-9]{0,2})$"_s);
+        std::array<int, 3> markedAt{};
+        for (std::uint64_t number = 0; number < 40; ++number) {
+            for (const sheets::SheetQuestion& item : sheetOf(activity, number).questions) {
+                const PlaceValueQuestion& q = item.question;
+                QVERIFY2(whole.match(item.wholePart).hasMatch(), qPrintable(item.wholePart));
+                QCOMPARE(item.wholePart, wholePartCaption(q.WholePart));
+                const std::array<float, 3> digits = {q.TenthsDigit, q.HundredthsDigit,
+                                                     q.ThousandthsDigit};
+                for (int i = 0; i < 3; ++i) {
+                    QVERIFY(digits.at(i) >= 0 && digits.at(i) <= 9);
+                    QCOMPARE(item.decimalDigits.at(i), FormatNumber(digits.at(i)));
+                }
+                const int marked = item.markedDigit;
+                QVERIFY(marked >= 0 && marked <= 2);
+                ++markedAt.at(marked);
+                QVERIFY(q.ChosenDigit >= 1 && q.ChosenDigit <= 9);
+                QCOMPARE(q.ChosenDigit, digits.at(marked));
+                QCOMPARE(q.CorrectAnswer, placeValue(q.ChosenDigit, kDivisorOfDigit[marked]));
+                QCOMPARE(sheets::answerText(item), FormatNumber(q.CorrectAnswer));
+                QCOMPARE(item.candidates,
+                         (std::array<QString, 3>{FormatNumber(q.ChosenDigit / 1000.0F),
+                                                 FormatNumber(q.ChosenDigit / 100.0F),
+                                                 FormatNumber(q.ChosenDigit / 10.0F)}));
+                QCOMPARE(item.candidates.at(2 - marked), sheets::answerText(item));
+            }
+        }
+        for (const int count : markedAt) {
+            QVERIFY(count > 600); // each place about a third of 2400
+        }
+    }
+
+    void readingNumbersFollowTheEnterTable()
+    {
+        const QRegularExpression caption(u"^(0|[1-9][0-9]*)و(0|[1-9][0-9]*)$"_s);
+        QSet<int> secondsOfKindAlone;
+        for (std::uint64_t number = 0; number < 40; ++number) {
+            for (const sheets::SheetQuestion& item : sheetOf(Activity::Read, number).questions) {
+                const auto match = caption.match(item.reading);
+                QVERIFY2(match.hasMatch(), qPrintable(item.reading));
+                QVERIFY(match.captured(1).toInt() <= 998);
+                QVERIFY(match.captured(2).toInt() <= 998);
+                QVERIFY(sheets::answerText(item).isEmpty());
+                secondsOfKindAlone.insert(match.captured(2).toInt());
+            }
+        }
+        // The Enter table's kinds 0, 3, 5 and 7 end in the kind itself: those four come up.
+        for (const int kind : {0, 3, 5, 7}) {
+            QVERIFY(secondsOfKindAlone.contains(kind));
+        }
+    }
+
+    void answersOnlyWhereThereAreAnswers()
+    {
+        QVERIFY(sheets::hasAnswers(Activity::Write));
+        QVERIFY(sheets::hasAnswers(Activity::Choose));
+        QVERIFY(!sheets::hasAnswers(Activity::Read));
+        QVERIFY(
+            sheets::instructionText(Activity::Write, sheets::DigitMark::Red).contains(u"الاحمر"_s));
+        QVERIFY(sheets::instructionText(Activity::Choose, sheets::DigitMark::Underline)
+                    .contains(u"تحته خط"_s));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSheet)
+#include "test_sheet.moc"

@@ -1,0 +1,239 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The PDFs the command line writes, read back with poppler-utils: the same sheet number gives
+// the same text, the questions and the key on the sheet follow the drill's rules, A4 pages,
+// embedded faces, a mark a pupil can see.
+
+#include "core/number_text.h"
+#include "pdf_words.h"
+#include "sheet_tools.h"
+#include "sheets/sheet.h"
+
+#include <QImage>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using sheets::Activity;
+
+namespace {
+
+QString tenthsEtc(int place, int digit)
+{
+    return FormatNumber(static_cast<float>(digit) / (place == 0   ? 10.0F
+                                                     : place == 1 ? 100.0F
+                                                                  : 1000.0F));
+}
+
+} // namespace
+
+class TestSheetPdf : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+    QString write(const QString& name, const QStringList& options)
+    {
+        const QString path = dir_.filePath(name);
+        const ToolRun run = runSheets(options + QStringList{u"--output"_s, path});
+        return run.status == 0 && run.err.isEmpty() ? path : QString();
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void sameNumberSameText_data()
+    {
+        QTest::addColumn<QString>("activity");
+        QTest::newRow("write") << u"write"_s;
+        QTest::newRow("choose") << u"choose"_s;
+        QTest::newRow("read") << u"read"_s;
+    }
+    void sameNumberSameText()
+    {
+        QFETCH(QString, activity);
+        const auto text = [&](const QString& name, const QString& seed) {
+            const QString pdf = write(
+                name, {u"--activity"_s, activity, u"--questions"_s, u"40"_s, u"--seed"_s, seed});
+            return pdf.isEmpty() ? QString() : pdfText(pdf);
+        };
+        const QString first = text(u"a.pdf"_s, u"17"_s);
+        QVERIFY(first.count(QRegularExpression(u"[0-9]"_s)) > 100);
+        QCOMPARE(text(u"b.pdf"_s, u"17"_s), first);
+        QVERIFY(text(u"c.pdf"_s, u"18"_s) != first);
+    }
+
+    // What the sheet shows, read back: every question once, shown as the drill shows it, and
+    // the key's answer the value of a non-zero digit of that question at its place.
+    void sheetAndKeyFollowTheRules_data()
+    {
+        QTest::addColumn<Activity>("activity");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("write") << Activity::Write << u"write"_s;
+        QTest::newRow("choose") << Activity::Choose << u"choose"_s;
+    }
+    void sheetAndKeyFollowTheRules()
+    {
+        QFETCH(Activity, activity);
+        QFETCH(QString, name);
+        const QString pdf = write(u"key.pdf"_s, {u"--activity"_s, name, u"--questions"_s, u"60"_s,
+                                                 u"--seed"_s, u"4242"_s, u"--answers"_s});
+        QVERIFY(!pdf.isEmpty());
+        const QList<Word> words = pdfWords(pdf);
+        const QMap<int, Row> questions = numberedRows(words, 0, 1);
+        const QMap<int, Row> key = numberedRows(words, 2, 2);
+        QCOMPARE(questions.size(), 60);
+        QCOMPARE(key.size(), 60);
+        QCOMPARE(questions.firstKey(), 1);
+        QCOMPARE(questions.lastKey(), 60);
+
+        sheets::SheetOptions options;
+        options.activity = activity;
+        options.questions = 60;
+        options.sheetNumber = 4242;
+        const sheets::Sheet model = sheets::makeSheet(options);
+        const QRegularExpression shown(u"^(0|[1-9][0-9]{0,2}) و ([0-9]) ([0-9]) ([0-9])$"_s);
+        for (int n = 1; n <= 60; ++n) {
+            const Row& row = questions[n];
+            QCOMPARE(row.page, n <= 30 ? 0 : 1);
+            // The values to circle stand left of the number on its line.
+            const qsizetype values = activity == Activity::Choose ? 3 : 0;
+            const QString number = row.line.mid(values).join(u' ');
+            const auto m = shown.match(number);
+            QVERIFY2(m.hasMatch(), qPrintable(u"%1: %2"_s.arg(n).arg(row.line.join(u' '))));
+            QVERIFY(row.below.isEmpty());
+            QCOMPARE(u" و"_s + m.captured(1), model.questions[n - 1].wholePart);
+            const QStringList answer = key[n].line;
+            QCOMPARE(answer.size(), 1);
+            QStringList valuesOfNonZeroDigits;
+            for (int place = 0; place < 3; ++place) {
+                const int digit = m.captured(2 + place).toInt();
+                if (digit != 0) {
+                    valuesOfNonZeroDigits.append(tenthsEtc(place, digit));
+                }
+            }
+            QVERIFY2(valuesOfNonZeroDigits.contains(answer.first()), qPrintable(answer.first()));
+            QCOMPARE(answer.first(), sheets::answerText(model.questions[n - 1]));
+            if (activity == Activity::Choose) {
+                // Thousandths at the right, tenths at the left: read left to right, tenths first.
+                const int digit = QString(answer.first().back()).toInt();
+                QCOMPARE(row.line.mid(0, 3), (QStringList{tenthsEtc(0, digit), tenthsEtc(1, digit),
+                                                          tenthsEtc(2, digit)}));
+            }
+        }
+    }
+
+    void readingNumbersAreTheModels()
+    {
+        const QString pdf = write(u"read.pdf"_s, {u"--activity"_s, u"read"_s, u"--questions"_s,
+                                                  u"60"_s, u"--seed"_s, u"7"_s});
+        QVERIFY(!pdf.isEmpty());
+        const QMap<int, Row> rows = numberedRows(pdfWords(pdf), 0, 1);
+        QCOMPARE(rows.size(), 60);
+        sheets::SheetOptions options;
+        options.activity = Activity::Read;
+        options.questions = 60;
+        options.sheetNumber = 7;
+        const sheets::Sheet model = sheets::makeSheet(options);
+        // The first number stands at the right, as on the reading practice screen.
+        for (int n = 1; n <= 60; ++n) {
+            const QStringList numbers = model.questions[n - 1].reading.split(u'و');
+            QCOMPARE(numbers.size(), 2);
+            QCOMPARE(rows[n].line, QStringList{numbers[1] + u'و' + numbers[0]});
+        }
+    }
+
+    void pagesAreA4_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("pages");
+        const QStringList sixty = {u"--questions"_s, u"60"_s, u"--seed"_s, u"1"_s};
+        QTest::newRow("write 60 and key")
+            << QStringList{u"--activity"_s, u"write"_s} + sixty + QStringList{u"--answers"_s} << 3;
+        QTest::newRow("choose 60") << QStringList{u"--activity"_s, u"choose"_s} + sixty << 2;
+        QTest::newRow("read 60") << QStringList{u"--activity"_s, u"read"_s} + sixty << 2;
+        QTest::newRow("write 30 and key")
+            << QStringList{u"--activity"_s, u"write"_s, u"--questions"_s, u"30"_s,
+                           u"--seed"_s,     u"1"_s,     u"--answers"_s}
+            << 2;
+    }
+    void pagesAreA4()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, pages);
+        const QString pdf = write(u"a4.pdf"_s, options);
+        QVERIFY(!pdf.isEmpty());
+        const ToolRun info = runTool(u"pdfinfo"_s, {u"-f"_s, u"1"_s, u"-l"_s, u"9"_s, pdf});
+        QCOMPARE(info.status, 0);
+        QVERIFY2(info.out.contains(QRegularExpression(u"^Pages: +%1$"_s.arg(pages),
+                                                      QRegularExpression::MultilineOption)),
+                 qPrintable(info.out));
+        const QRegularExpression size(u"^Page +\\d+ size: +([\\d.]+) x ([\\d.]+) pts \\(A4\\)"_s,
+                                      QRegularExpression::MultilineOption);
+        int a4 = 0;
+        for (auto it = size.globalMatch(info.out); it.hasNext(); ++a4) {
+            const auto m = it.next();
+            QCOMPARE(qRound(m.captured(1).toDouble()), 595);
+            QCOMPARE(qRound(m.captured(2).toDouble()), 842);
+        }
+        QCOMPARE(a4, pages);
+    }
+
+    void facesAreEmbedded()
+    {
+        const QString pdf = write(u"fonts.pdf"_s, {u"--activity"_s, u"write"_s, u"--questions"_s,
+                                                   u"20"_s, u"--seed"_s, u"3"_s, u"--answers"_s,
+                                                   u"--mark"_s, u"underline"_s});
+        const ToolRun fonts = runTool(u"pdffonts"_s, {pdf});
+        QCOMPARE(fonts.status, 0);
+        const QStringList lines = fonts.out.trimmed().split(u'\n').mid(2); // after the heading
+        QVERIFY2(!lines.isEmpty(), qPrintable(fonts.out));
+        QStringList names;
+        for (const QString& line : lines) {
+            const QStringList columns = line.split(u' ', Qt::SkipEmptyParts);
+            // name, type (one or two words), encoding, emb, sub, uni, object, generation
+            QCOMPARE(columns.at(columns.size() - 5), u"yes"_s);
+            names.append(columns.first());
+        }
+        QVERIFY2(names.contains(u"Amiri-Regular"_s) && names.contains(u"Amiri-Bold"_s),
+                 qPrintable(names.join(u' ')));
+    }
+
+    // Red is on the page when the mark is red, and nowhere when it is the underline.
+    void markShowsOnThePage_data()
+    {
+        QTest::addColumn<QString>("mark");
+        QTest::addColumn<bool>("red");
+        QTest::newRow("red") << u"red"_s << true;
+        QTest::newRow("underline") << u"underline"_s << false;
+    }
+    void markShowsOnThePage()
+    {
+        QFETCH(QString, mark);
+        QFETCH(bool, red);
+        const QString pdf = write(u"mark.pdf"_s, {u"--activity"_s, u"write"_s, u"--questions"_s,
+                                                  u"10"_s, u"--seed"_s, u"5"_s, u"--mark"_s, mark});
+        const QString prefix = dir_.filePath(u"mark"_s);
+        QCOMPARE(
+            runTool(u"pdftoppm"_s, {u"-r"_s, u"50"_s, u"-png"_s, u"-singlefile"_s, pdf, prefix})
+                .status,
+            0);
+        const QImage page(prefix + u".png"_s);
+        QVERIFY(!page.isNull());
+        int redPixels = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                redPixels += c.red() > 180 && c.green() < 90 && c.blue() < 90 ? 1 : 0;
+            }
+        }
+        QCOMPARE(redPixels >= 10 * 4, red); // ten marked digits of several pixels each
+        QCOMPARE(redPixels == 0, !red);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSheetPdf)
+#include "test_sheet_pdf.moc"
