@@ -96,7 +96,7 @@ bench:
 WIN_BUILD ?= build-windows
 WIN_TOOLCHAIN := $(CURDIR)/packaging/windows/toolchain-mingw-w64.cmake
 
-.PHONY: windows windows-configure windows-test
+.PHONY: windows windows-configure windows-test windows-screenshots
 
 windows-configure:
 	@scripts/install-deps windows
@@ -108,14 +108,19 @@ windows-configure:
 
 # build-windows/placevalue.exe and build-windows/placevalue-1.00-windows-x64.zip.
 windows: windows-configure
-	@cmake --build $(WIN_BUILD) -j $(JOBS) --target placevalue windows_zip
+	@cmake --build $(WIN_BUILD) -j $(JOBS) --target placevalue placevalue-sheets windows_zip
 
 # The QtTest suite under Wine (offscreen), then the real program under Wine on a private X
 # display; CTest's summary is the last line.
 windows-test: windows
 	@cmake --build $(WIN_BUILD) -j $(JOBS)
 	@mkdir -p $(WIN_BUILD)/wine
-	@WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine WINEDEBUG=-all wineboot -i > /dev/null 2>&1
 	@cd $(WIN_BUILD) && WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine WINEDEBUG=-all \
-		xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-		ctest --output-on-failure -j $(JOBS)
+		xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" sh -c ' \
+		wineboot -i > /dev/null 2>&1; wineserver -p 60; \
+		ctest --output-on-failure -j $(JOBS); status=$$?; wineserver -k; exit $$status'
+
+# The gallery of the Windows build, rendered under Wine, into docs/screens/windows.
+windows-screenshots: windows-test
+	@WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine WINEDEBUG=-all WINEQT_QPA_PLATFORM=offscreen \
+		wine $(WIN_BUILD)/tests/render_screens.exe docs/screens/windows

@@ -4,6 +4,7 @@
 
 #include "sheets/command_line.h"
 #include "sheets/sheet_window.h"
+#include "toolkit/platform.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -34,6 +35,7 @@ void keepOnlySeriousMessages(QtMsgType type, const QMessageLogContext& /*context
 int runSheetsProgram(int argc, char** argv)
 {
     if (argc > 1) {
+        tk::platform::attachToStartingConsole();
         QStringList arguments;
         for (int i = 1; i < argc; ++i) {
             arguments.append(QString::fromLocal8Bit(argv[i]));

@@ -24,4 +24,9 @@ void routeEndRequestsToEndProgram();
 // Idempotent; every font the toolkit makes calls it first.
 void installFaces();
 
+// Lets a program with windows also speak on the command line it was started from: on Windows a
+// windowed program has no console, so it attaches to the one of the command prompt that started
+// it, if any. Nothing to do on Linux.
+void attachToStartingConsole();
+
 } // namespace tk::platform

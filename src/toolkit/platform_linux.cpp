@@ -85,4 +85,6 @@ void installFaces()
     // Amiri, Noto Naskh Arabic and Noto Sans come from Debian's font packages.
 }
 
+void attachToStartingConsole() {}
+
 } // namespace tk::platform

@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFontDatabase>
 
+#include <cstdio>
+
 #include <windows.h>
 
 namespace tk::platform {
@@ -65,6 +67,14 @@ void installFaces()
     const QDir faces(QStringLiteral(":/faces"));
     for (const QString& file : faces.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
         QFontDatabase::addApplicationFont(faces.filePath(file));
+    }
+}
+
+void attachToStartingConsole()
+{
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        static_cast<void>(std::freopen("CONOUT$", "w", stdout));
+        static_cast<void>(std::freopen("CONOUT$", "w", stderr));
     }
 }
 

@@ -20,7 +20,7 @@ grep -qE '^Subsystem\s+0+2\s+\(Windows GUI\)' <<< "$headers" ||
     fail "not a GUI-subsystem program: $(grep Subsystem <<< "$headers")"
 
 # The DLLs every Windows 10 and 11 has; anything else would have to ship beside the program.
-system_dlls='^(advapi32|comdlg32|d3d11|d3d12|d3d9|dwmapi|dwrite|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|setupapi|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|winspool\.drv|ws2_32|wtsapi32|authz|cfgmgr32|mpr|crypt32|bcrypt|dxva2|api-ms-win-.*)(\.dll)?$'
+system_dlls='^(advapi32|authz|bcrypt|cfgmgr32|comdlg32|crypt32|d2d1|d3d11|d3d12|d3d9|dwmapi|dwrite|dxgi|dxva2|gdi32|imm32|kernel32|mpr|msvcrt|netapi32|ole32|oleaut32|setupapi|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|winspool\.drv|ws2_32|wtsapi32|api-ms-win-.*)(\.dll)?$'
 imports=$(awk '/DLL Name:/ {print tolower($3)}' <<< "$headers" | sort -u)
 [ -n "$imports" ] || fail "no imports found"
 while read -r dll; do
@@ -28,17 +28,18 @@ while read -r dll; do
 done <<< "$imports"
 echo "imports: $(tr '\n' ' ' <<< "$imports")"
 
-# The version record's strings are UTF-16; the icon is a resource of type 3.
-strings -el "$exe" > "${TMPDIR:-/tmp}/placevalue-strings.$$"
-trap 'rm -f "${TMPDIR:-/tmp}/placevalue-strings.$$"' EXIT
+# The version record's strings are UTF-16.
+strings=$(strings -el "$exe")
 for key in FileVersion ProductVersion; do
-    grep -qx "$key" "${TMPDIR:-/tmp}/placevalue-strings.$$" || fail "no $key in the version record"
+    grep -qx "$key" <<< "$strings" || fail "no $key in the version record"
 done
-grep -qx "$version" "${TMPDIR:-/tmp}/placevalue-strings.$$" || fail "the version record lacks $version"
-x86_64-w64-mingw32-objdump -p "$exe" | grep -qE 'Type: (3|ICON)\b|^ *Entry: ID: 0x0*3\b|Type: 0x0*3' ||
-    x86_64-w64-mingw32-objdump -p "$exe" | grep -qiE 'icon' || fail "no icon resource"
+grep -qx "$version" <<< "$strings" || fail "the version record lacks $version"
+# The resource types at the top of the resource tree: 14 is an icon group, 16 a version record.
+types=$(sed -n '/rsrc Resource Directory/,$p' <<< "$headers" | awk '/^[0-9a-f]+   Entry/ {sub(",", "", $4); print $4}')
+grep -qx '0x00000e' <<< "$types" || fail "no icon in the resources"
+grep -qx '0x000010' <<< "$types" || fail "no version record in the resources"
 
 size=$(stat -c %s "$exe")
 echo "placevalue.exe: $size bytes"
-[ "$size" -le 20000000 ] || fail "$exe is $size bytes, over 20 MB"
+[ "$size" -le $((20 * 1024 * 1024)) ] || fail "$exe is $size bytes, over 20 MiB"
 echo "PASS"

@@ -40,7 +40,7 @@ private Q_SLOTS:
         ProgramEndRecorder recorder;
         RecordingScreen screen;
         screen.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QVERIFY(QTest::qWaitForWindowExposed(&screen, 30000)); // Wine can be slow to map it
         const auto window = reinterpret_cast<HWND>(screen.winId());
         SendMessageW(window, message, static_cast<WPARAM>(wParam), 0);
         QCoreApplication::processEvents();
