@@ -40,14 +40,14 @@ void BM_GenerateQuestion(benchmark::State& state)
 }
 BENCHMARK(BM_GenerateQuestion);
 
-void BM_WholePartCaption(benchmark::State& state)
+void BM_wholePartCaption(benchmark::State& state)
 {
     for (auto iteration : state) {
         static_cast<void>(iteration);
         benchmark::DoNotOptimize(wholePartCaption(305));
     }
 }
-BENCHMARK(BM_WholePartCaption);
+BENCHMARK(BM_wholePartCaption);
 
 void BM_FormatNumber(benchmark::State& state)
 {
@@ -90,16 +90,16 @@ void BM_ReadTypedNumber(benchmark::State& state)
 }
 BENCHMARK(BM_ReadTypedNumber);
 
-void BM_ReadingCaption(benchmark::State& state)
+void BM_readingCaption(benchmark::State& state)
 {
     for (auto iteration : state) {
         static_cast<void>(iteration);
         benchmark::DoNotOptimize(readingCaption(998, 98));
     }
 }
-BENCHMARK(BM_ReadingCaption);
+BENCHMARK(BM_readingCaption);
 
-void BM_PoseReadingQuestion(benchmark::State& state)
+void BM_poseReadingQuestion(benchmark::State& state)
 {
     ReadingNumbers numbers;
     core::ClockSeededRandom random;
@@ -108,7 +108,7 @@ void BM_PoseReadingQuestion(benchmark::State& state)
         benchmark::DoNotOptimize(poseReadingQuestion(numbers, ReadingOccasion::Enter, random));
     }
 }
-BENCHMARK(BM_PoseReadingQuestion);
+BENCHMARK(BM_poseReadingQuestion);
 
 } // namespace
 

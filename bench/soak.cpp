@@ -131,10 +131,10 @@ public:
                     others.add(static_cast<int>(digit));
                 }
             }
-            static constexpr std::array<float, 3> divisors = {1000, 100, 10};
+            static constexpr std::array<float, 3> kDivisors = {1000, 100, 10};
             if (place < 0 || place > 2 || q.ChosenDigit < 1 || q.ChosenDigit > 9 ||
                 q.ChosenDigit != digits.at(place) ||
-                q.CorrectAnswer != placeValue(q.ChosenDigit, divisors.at(place)) ||
+                q.CorrectAnswer != placeValue(q.ChosenDigit, kDivisors.at(place)) ||
                 q.WholePart < 0 || q.WholePart > 999 || q.WholePart != std::floor(q.WholePart)) {
                 ++run.errors;
                 return;
@@ -248,10 +248,10 @@ int main(int argc, char** argv)
         write,
         [&](long i) {
             // Right, wrong and unreadable answers in turn.
-            static const std::array<QString, 3> wrong = {QStringLiteral("7"), QStringLiteral("0,5"),
-                                                         QStringLiteral("abc")};
+            static const std::array<QString, 3> kWrong = {
+                QStringLiteral("7"), QStringLiteral("0,5"), QStringLiteral("abc")};
             write.Text1->setText(i % 2 == 0 ? FormatNumber(write.question().CorrectAnswer)
-                                            : wrong.at(static_cast<std::size_t>(i / 2 % 3)));
+                                            : kWrong.at(static_cast<std::size_t>(i / 2 % 3)));
             write.Command1->click(); // the button's own click, without its pressed repaint
         },
         "write exercise");

@@ -1,5 +1,6 @@
 // Renders every screen and its states to PNG files on the offscreen platform, from scripted
-// questions so that the pictures are the same on every run.
+// questions so that the pictures are the same on every run. Fails if a screen of the program
+// has no picture.
 //   render_screens OUTPUT_FOLDER
 
 #include "app/form1.h"
@@ -8,13 +9,14 @@
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "practice/form5.h"
-#include "support/program_end_recorder.h"
 #include "support/question_script.h"
 #include "support/reading_script.h"
+#include "support/test_program.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QSet>
 #include <QTest>
 #include <QTextStream>
 
@@ -31,12 +33,28 @@ public:
         const bool saved = screen.grab().save(path);
         QTextStream(stdout) << (saved ? "wrote " : "could not write ") << path << '\n';
         ok_ = ok_ && saved;
+        pictured_.insert(screen.objectName());
     }
     bool ok() const { return ok_; }
+
+    // Whether every screen of the program has at least one picture; names those without.
+    bool coversEveryScreen() const
+    {
+        bool covered = true;
+        for (const ScreenKind& kind : programScreens()) {
+            if (!pictured_.contains(QLatin1String(kind.type->className()))) {
+                QTextStream(stderr)
+                    << "render_screens: no picture of " << kind.type->className() << '\n';
+                covered = false;
+            }
+        }
+        return covered;
+    }
 
 private:
     QDir folder_;
     bool ok_ = true;
+    QSet<QString> pictured_;
 };
 
 void renderExercises(ScreenDirectory& screens, ScriptedRandom& random, Gallery& gallery)
@@ -105,17 +123,15 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "render_screens: cannot make " << folder.path() << '\n';
         return 1;
     }
-    const ProgramEndRecorder noExit;
-    ScriptedRandom random;
-    const SharedRandomOverride useScript(random);
-    ScreenDirectory screens;
+    TestProgram program; // the end recorded, not taken; the generator scripted
+    ScreenDirectory& screens = program.screens;
     Gallery gallery(folder);
 
     screens.start();
     gallery.save(screens.get<Form1>(), QStringLiteral("splash"));
     screens.get<Form1>().Timer1->fireNow();
     gallery.save(screens.get<Form4>(), QStringLiteral("menu"));
-    renderExercises(screens, random, gallery);
-    renderReading(screens, random, gallery);
-    return gallery.ok() ? 0 : 1;
+    renderExercises(screens, program.random, gallery);
+    renderReading(screens, program.random, gallery);
+    return gallery.ok() && gallery.coversEveryScreen() ? 0 : 1;
 }

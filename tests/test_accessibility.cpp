@@ -103,9 +103,11 @@ private Q_SLOTS:
     void pressingAMenuEntryOpensItsActivity()
     {
         Form4& menu = program_->screens.get<Form4>();
-        program_->screens.get<Form5>().hide();
-        program_->screens.get<Form3>().hide();
-        program_->screens.get<Form2>().hide();
+        for (tk::Screen* s : program_->allScreens()) {
+            if (s != &menu) {
+                s->hide();
+            }
+        }
         menu.show();
         QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(menu.Label4);
         QVERIFY(entry != nullptr);

@@ -216,8 +216,8 @@ private Q_SLOTS:
     void everyControlOfEveryScreenIsChecked()
     {
         int listed = 0;
-        for (const QString& name : {u"Form1"_s, u"Form2"_s, u"Form3"_s, u"Form4"_s, u"Form5"_s}) {
-            const tk::Screen* s = screen(name);
+        for (const tk::Screen* s : program_->allScreens()) {
+            const QString name = s->objectName();
             for (const QWidget* child : s->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 const bool inDesign =
                     std::any_of(std::begin(kDesign), std::end(kDesign), [&](const Placement& p) {

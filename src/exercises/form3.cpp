@@ -16,8 +16,8 @@ constexpr core::TwipsRect kTenthsOval = {480, 4800, 3495, 2175};
 // boxes stand up to 11 pixels off their ovals' centres; a caption of five characters shows it.)
 core::TwipsRect overOval(const core::TwipsRect& oval)
 {
-    constexpr int width = 750;
-    return {oval.left + (oval.width - width) / 2, 5160, width, 1530};
+    constexpr int kWidth = 750;
+    return {oval.left + (oval.width - kWidth) / 2, 5160, kWidth, 1530};
 }
 
 tk::Label* makeCandidate(tk::Screen* screen, const QString& name, const core::TwipsRect& oval,

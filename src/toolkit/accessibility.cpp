@@ -68,11 +68,11 @@ QAccessibleInterface* labelFactory(const QString& /*className*/, QObject* object
 
 void installAccessibility()
 {
-    static const bool installed = [] {
+    static const bool kInstalled = [] {
         QAccessible::installFactory(labelFactory);
         return true;
     }();
-    static_cast<void>(installed);
+    static_cast<void>(kInstalled);
 }
 
 } // namespace tk

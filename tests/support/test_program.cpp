@@ -3,8 +3,9 @@
 #include "app/form1.h"
 #include "app/form4.h"
 
-TestProgram::TestProgram()
-    : randomOverride_(random)
+TestProgram::TestProgram(std::uint64_t randomSeed)
+    : random(randomSeed)
+    , randomOverride_(random)
 {}
 
 Form4& TestProgram::reachMenu()
@@ -25,9 +26,9 @@ QList<tk::Screen*> TestProgram::allScreens()
 
 tk::Screen* TestProgram::screenNamed(const QString& name)
 {
-    for (tk::Screen* screen : allScreens()) {
-        if (screen->objectName() == name) {
-            return screen;
+    for (const ScreenKind& kind : programScreens()) {
+        if (QLatin1String(kind.type->className()) == name) {
+            return &screens.screen(*kind.type);
         }
     }
     return nullptr;

@@ -10,6 +10,8 @@
 #include <QList>
 #include <QString>
 
+#include <cstdint>
+
 namespace tk {
 class Screen;
 }
@@ -17,7 +19,8 @@ class Form4;
 
 class TestProgram {
 public:
-    TestProgram();
+    // randomSeed seeds the stream the generator gives once its script is used up.
+    explicit TestProgram(std::uint64_t randomSeed = 1);
 
     ProgramEndRecorder recorder;
     ScriptedRandom random;
@@ -32,6 +35,7 @@ public:
     Form4& reachMenu();
     // All five screens, made if they were not yet.
     QList<tk::Screen*> allScreens();
-    // The screen with this name, made if it was not yet; nullptr for an unknown name.
+    // The screen with this name (its class's name), made if it was not yet; nullptr for an
+    // unknown name.
     tk::Screen* screenNamed(const QString& name);
 };
