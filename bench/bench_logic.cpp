@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Nanoseconds per call of the logic behind every question: drawing a question, the number
 // texts, reading a typed answer and posing a reading question.
 

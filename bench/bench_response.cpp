@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long a pupil waits for the screen to answer, measured through the real widgets on the
 // platform the environment names (the benchmark script runs it on Xvfb's X server):
 //   - a click on the write exercise's answer button until the feedback has been painted,

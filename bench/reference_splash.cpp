@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up and memory: a bare Qt Widgets program with one frameless window of
 // the splash screen's size and background and twelve Arabic labels in the splash screen's
 // face and sizes. Nothing else: no toolkit, no timers, no event filters.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Soak run: a million questions on each exercise screen and on the reading practice, through
 // the real screens and the program's own clock-seeded generator. Checks every question against
 // its ranges, the spread of places, digits and numbers against uniform, and that memory stays

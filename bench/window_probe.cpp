@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs programs on an X display (Xvfb) and watches their windows through the X server, the way
 // a pupil's screen would see them:
 //

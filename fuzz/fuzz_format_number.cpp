@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Formatting numbers: every double formats without fault into a well-formed text that reads
 // back within seven significant digits; every place value (a number of up to seven digits over
 // a power of ten) reads back as the same single-precision value; the exercises' captions have

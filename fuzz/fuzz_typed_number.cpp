@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading a typed answer: any text, read as UTF-8, must give a number (never NaN), the same
 // number an independent reading of the same grammar gives, and a defined comparison with every
 // answer the exercises can ask for.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders every screen and its states to PNG files on the offscreen platform, from scripted
 // questions so that the pictures are the same on every run. Fails if a screen of the program
 // has no picture.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader learns about the controls: names, roles, and which digit is chosen.
 
 #include "app/form1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The choose exercise through its real widgets: candidates, clicks, hover colours, the timer.
 
 #include "app/form1.h"

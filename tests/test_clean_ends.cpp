@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built program, run as a real process, ends cleanly on each screen: exit status 0 and
 // nothing on stderr (no sanitizer report in the sanitizer build) after SIGTERM, SIGINT or a
 // window manager's close request.

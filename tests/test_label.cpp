@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Labels: self-sizing, staying inside the window, right-to-left captions, clicks; and the
 // colours they are painted in.
 

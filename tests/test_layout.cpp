@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every control of every screen where its design puts it, in logical pixels (twips / 15);
 // captions that fit their windows; the same at any device scale.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A seeded storm of random input through the real screens (see support/monkey.h), checking
 // after every event that the program is still consistent (see support/screen_invariants.h).
 // The exit controls and Esc, which the storm leaves alone, are checked on their own.

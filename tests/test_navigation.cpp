@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Moving between the screens and leaving the program: splash, menu, the three activities.
 
 #include "app/form1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen costs while nobody touches it: no timer runs while it waits for input (the
 // answer box's caret does not blink), and a hidden screen holds no pixel buffer.
 

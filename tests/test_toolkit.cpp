@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The screen toolkit: key preview, loading, the mouse over screens and shapes, timers and the
 // end of the program.
 

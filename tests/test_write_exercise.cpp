@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The write exercise through its real widgets: typing, the button, the feedback and its timer.
 
 #include "app/form1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Colour values as the screens are designed with them: 0x00BBGGRR with red in the lowest byte,

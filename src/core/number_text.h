@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // How numbers become text on the exercise screens, and how a typed answer becomes a number.

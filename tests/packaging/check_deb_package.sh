@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package with CPack (as `make package` does) into OUT_DIR and checks what it
 # declares and holds: name, version, architecture, the libraries dpkg-shlibdeps found, the font
 # packages, the installed files with a stripped program, and the documents Debian asks for: the

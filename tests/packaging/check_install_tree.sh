@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `cmake --install` into a scratch root: the program, its desktop entry, its icon and its
 # AppStream entry land in the standard places, refer to each other, and pass their validators;
 # so does the worksheet maker beside it, with its own desktop entry (APP_ID.Sheets).

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian package on this machine, has the installed worksheet maker write a sheet,
 # starts the installed /usr/bin/placevalue on a virtual X display (Xvfb, the xcb platform), sees
 # its splash screen (418x458) alone, then its menu (800x600) alone, ends it with SIGTERM (exit

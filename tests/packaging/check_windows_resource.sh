@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows version record compiles with the MinGW resource compiler and carries the
 # project's version: FILEVERSION and PRODUCTVERSION as numbers, FileVersion and ProductVersion
 # as written ("1.00").
