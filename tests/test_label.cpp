@@ -16,17 +16,6 @@
 
 namespace {
 
-tk::LabelDesign labelDesign(tk::Alignment alignment, bool autoSize = true)
-{
-    return {.name = QStringLiteral("Probe"),
-            .caption = QStringLiteral(u"و"),
-            .box = {1500, 600, 1500, 600},
-            .font = {tk::Face::ArabicTransparent, 20, true},
-            .colour = core::rgb(255, 0, 0),
-            .alignment = alignment,
-            .autoSize = autoSize};
-}
-
 // Height of the ink in the columns [from, to) of a picture on black.
 int inkHeight(const QImage& image, int from, int to)
 {

@@ -18,21 +18,6 @@
 
 #include <memory>
 
-namespace {
-
-tk::LabelDesign labelDesign(tk::Alignment alignment, bool autoSize = true)
-{
-    return {.name = QStringLiteral("Probe"),
-            .caption = QStringLiteral(u"و"),
-            .box = {1500, 600, 1500, 600},
-            .font = {tk::Face::ArabicTransparent, 20, true},
-            .colour = core::rgb(255, 0, 0),
-            .alignment = alignment,
-            .autoSize = autoSize};
-}
-
-} // namespace
-
 class TestToolkit : public QObject {
     Q_OBJECT
 

@@ -5,6 +5,7 @@
 
 // A screen that records what its handlers saw.
 
+#include "toolkit/label.h"
 #include "toolkit/screen.h"
 
 #include <QList>
@@ -32,3 +33,15 @@ protected:
     void keyPress(int characterCode) override { keys.append(characterCode); }
     void backgroundMouseMove() override { ++backgroundMoves; }
 };
+
+// A red probe label on a 100 x 40 pixel designed box at (100, 40), captioned with the letter waw.
+inline tk::LabelDesign labelDesign(tk::Alignment alignment, bool autoSize = true)
+{
+    return {.name = QStringLiteral("Probe"),
+            .caption = QStringLiteral(u"و"),
+            .box = {1500, 600, 1500, 600},
+            .font = {tk::Face::ArabicTransparent, 20, true},
+            .colour = core::rgb(255, 0, 0),
+            .alignment = alignment,
+            .autoSize = autoSize};
+}
