@@ -190,15 +190,15 @@ private Q_SLOTS:
         auto* choose = qobject_cast<Form3*>(&screen);
         if (choose != nullptr &&
             (label == choose->Label6 || label == choose->Label7 || label == choose->Label8)) {
-            constexpr core::ColourValue blue = core::rgb(0, 0, 255);
-            constexpr core::ColourValue orange = core::rgb(192, 64, 0);
+            constexpr core::ColourValue kBlue = core::rgb(0, 0, 255);
+            constexpr core::ColourValue kOrange = core::rgb(192, 64, 0);
             for (tk::Label* candidate : {choose->Label6, choose->Label7, choose->Label8}) {
-                candidate->setTextColour(inside ? blue : orange);
+                candidate->setTextColour(inside ? kBlue : kOrange);
             }
             QTest::mouseMove(screen.windowHandle(), point);
             for (tk::Label* candidate : {choose->Label6, choose->Label7, choose->Label8}) {
                 const bool hovered = inside && candidate == label;
-                QCOMPARE(candidate->textColour(), hovered ? orange : blue);
+                QCOMPARE(candidate->textColour(), hovered ? kOrange : kBlue);
             }
         }
 
