@@ -65,9 +65,10 @@ void ScreenDirectory::start()
 
 tk::Screen& ScreenDirectory::screen(const QMetaObject& type)
 {
-    std::unique_ptr<tk::Screen>& slot = screens_[indexOf(type)];
+    const std::size_t index = indexOf(type);
+    std::unique_ptr<tk::Screen>& slot = screens_[index];
     if (!slot) {
-        slot = kProgramScreens[indexOf(type)].make();
+        slot = kProgramScreens[index].make();
         wire(*slot);
     }
     return *slot;
