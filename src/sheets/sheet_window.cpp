@@ -4,7 +4,9 @@
 
 #include "sheets/sheet_layout.h"
 #include "sheets/sheet_writer.h"
+#include "toolkit/platform.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -19,11 +21,19 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 namespace sheets {
 
 namespace {
+
+// A left-to-right piece (a path) inside a right-to-left line keeps its own order: it is set
+// between the Unicode isolates LRI and PDI.
+QString isolatedLeftToRight(const QString& text)
+{
+    return QChar(0x2066) + text + QChar(0x2069);
+}
 
 QString askForFile(QWidget* parent, const QString& suggested)
 {
@@ -48,7 +58,27 @@ QPushButton* makeButton(const QString& text, const QString& name, const QKeySequ
     return button;
 }
 
+KeyPages keyPagesFor(const SheetOptions& options)
+{
+    return wantsAnswerKey(options) ? KeyPages::AfterSheets : KeyPages::None;
+}
+
 } // namespace
+
+bool installArabicDialogTexts()
+{
+    static QTranslator* translator = nullptr;
+    if (translator == nullptr) {
+        translator = new QTranslator(qApp);
+        if (!translator->load(QStringLiteral("qtbase_ar"), tk::platform::qtTranslationsFolder())) {
+            delete translator;
+            translator = nullptr;
+            return false;
+        }
+        QCoreApplication::installTranslator(translator);
+    }
+    return true;
+}
 
 SheetWindow::SheetWindow(QWidget* parent)
     : QWidget(parent)
@@ -72,6 +102,13 @@ SheetWindow::SheetWindow(QWidget* parent)
     questions_->setRange(kMinQuestions, kMaxQuestions);
     questions_->setValue(20);
 
+    pupils_ = new QSpinBox(this);
+    pupils_->setObjectName(QStringLiteral("pupils"));
+    pupils_->setRange(kMinPupils, kMaxPupils);
+    pupils_->setValue(1);
+    pupils_->setToolTip(
+        QStringLiteral(u"ورقة مختلفة لكل تلميذ، بارقام متتالية، والاجابات كلها في النهاية"));
+
     mark_ = new QComboBox(this);
     mark_->setObjectName(QStringLiteral("mark"));
     mark_->addItem(QStringLiteral(u"باللون الاحمر"), static_cast<int>(DigitMark::Red));
@@ -80,8 +117,10 @@ SheetWindow::SheetWindow(QWidget* parent)
 
     school_ = new QLineEdit(this);
     school_->setObjectName(QStringLiteral("school"));
+    school_->setMaxLength(kWindowHeaderText);
     className_ = new QLineEdit(this);
     className_->setObjectName(QStringLiteral("className"));
+    className_->setMaxLength(kWindowHeaderText);
     nameLine_ = new QCheckBox(QStringLiteral(u"سطر لاسم التلميذ والتاريخ"), this);
     nameLine_->setObjectName(QStringLiteral("nameLine"));
     answerKey_ = new QCheckBox(QStringLiteral(u"صفحة الاجابات الصحيحة"), this);
@@ -96,6 +135,7 @@ SheetWindow::SheetWindow(QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral(u"النشاط:"), activity_);
     form->addRow(QStringLiteral(u"عدد الاسئلة:"), questions_);
+    form->addRow(QStringLiteral(u"عدد التلاميذ:"), pupils_);
     form->addRow(QStringLiteral(u"تمييز الرقم:"), mark_);
     form->addRow(QStringLiteral(u"المدرسة:"), school_);
     form->addRow(QStringLiteral(u"الصف:"), className_);
@@ -138,6 +178,7 @@ SheetWindow::SheetWindow(QWidget* parent)
     column->addWidget(status_);
 
     connect(activity_, &QComboBox::currentIndexChanged, this, &SheetWindow::activityChanged);
+    connect(pupils_, &QSpinBox::valueChanged, this, &SheetWindow::pupilsChanged);
     connect(previewButton, &QPushButton::clicked, this, &SheetWindow::preview);
     connect(printButton, &QPushButton::clicked, this, &SheetWindow::print);
     connect(saveButton, &QPushButton::clicked, this, &SheetWindow::savePdf);
@@ -149,6 +190,7 @@ SheetOptions SheetWindow::options() const
     SheetOptions options;
     options.activity = static_cast<Activity>(activity_->currentData().toInt());
     options.questions = questions_->value();
+    options.pupils = pupils_->value();
     options.sheetNumber = static_cast<std::uint64_t>(sheetNumber_->value());
     options.answerKey = answerKey_->isEnabled() && answerKey_->isChecked();
     options.mark = static_cast<DigitMark>(mark_->currentData().toInt());
@@ -176,6 +218,12 @@ void SheetWindow::activityChanged()
     mark_->setEnabled(answers);
 }
 
+void SheetWindow::pupilsChanged()
+{
+    // The last sheet of a class set keeps to the sheet numbers' range.
+    sheetNumber_->setMaximum(static_cast<int>(maxFirstSheetNumber(pupils_->value())));
+}
+
 void SheetWindow::report(const QString& text)
 {
     status_->setText(text);
@@ -184,15 +232,23 @@ void SheetWindow::report(const QString& text)
 void SheetWindow::savePdf()
 {
     const SheetOptions chosen = options();
+    const auto first = static_cast<qulonglong>(chosen.sheetNumber);
     const QString suggested =
-        QStringLiteral(u"ورقة-%1.pdf").arg(static_cast<qulonglong>(chosen.sheetNumber));
+        chosen.pupils == 1
+            ? QStringLiteral(u"ورقة-%1.pdf").arg(first)
+            : QStringLiteral(u"اوراق-%1-%2.pdf").arg(first).arg(first + chosen.pupils - 1);
     const QString path = chooseFile_(this, suggested);
     if (path.isEmpty()) {
         return;
     }
-    const QString error = writeSheetPdf(makeSheet(chosen), path);
-    report(error.isEmpty() ? QStringLiteral(u"حفظت الورقة في ") + QDir::toNativeSeparators(path)
-                           : QStringLiteral(u"تعذر حفظ الورقة: ") + error);
+    const QString error = writeSheetsPdf(makeClassSet(chosen), path);
+    const bool one = chosen.pupils == 1;
+    report(
+        error.isEmpty()
+            ? (one ? QStringLiteral(u"حفظت الورقة في ") : QStringLiteral(u"حفظت الاوراق في ")) +
+                  isolatedLeftToRight(QDir::toNativeSeparators(path))
+            : (one ? QStringLiteral(u"تعذر حفظ الورقة: ") : QStringLiteral(u"تعذر حفظ الاوراق: ")) +
+                  isolatedLeftToRight(error));
 }
 
 void SheetWindow::print()
@@ -202,9 +258,9 @@ void SheetWindow::print()
     if (!printDialog_(this, printer)) {
         return;
     }
-    const bool printed = paintSheet(makeSheet(options()), printer);
-    report(printed ? QStringLiteral(u"ارسلت الورقة الى الطابعة")
-                   : QStringLiteral(u"تعذرت الطباعة"));
+    const SheetOptions chosen = options();
+    const bool printed = paintSheets(makeClassSet(chosen), keyPagesFor(chosen), printer);
+    report(printed ? QStringLiteral(u"ارسلت الى الطابعة") : QStringLiteral(u"تعذرت الطباعة"));
 }
 
 void SheetWindow::preview()
@@ -215,9 +271,12 @@ void SheetWindow::preview()
     dialog->setObjectName(QStringLiteral("previewDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QObject::destroyed, [printer] { delete printer; });
-    const Sheet sheet = makeSheet(options());
+    const SheetOptions chosen = options();
+    const QList<Sheet> sheets = makeClassSet(chosen);
     connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
-            [sheet](QPrinter* target) { paintSheet(sheet, *target); });
+            [sheets, keys = keyPagesFor(chosen)](QPrinter* target) {
+                paintSheets(sheets, keys, *target);
+            });
     dialog->open();
 }
 

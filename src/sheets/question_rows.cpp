@@ -1,0 +1,255 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sheets/question_rows.h"
+
+#include "core/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sheets {
+
+namespace {
+
+// Millimetres.
+constexpr double kColumnGap = 8;      // between the two columns
+constexpr double kLabelGap = 4;       // from a question's number to the question, at full size
+constexpr double kAnswerGap = 6;      // from the number to the line the answer is written on
+constexpr double kMinAnswerLine = 26; // at the smallest type; longer with larger type
+constexpr double kMaxAnswerLine = 50;
+constexpr double kCircleRoom = 3;        // around a value to circle, left and right
+constexpr double kCircleRoomAbove = 2.5; // and above and below it
+constexpr double kBetweenValues = 7;     // from one value's ink to the next one's
+constexpr double kUnderlineGap = 1.0;    // from a marked digit's baseline to its underline
+constexpr double kUnderline = 0.8;       // the underline's width
+constexpr double kRowAir = 1.6;          // a row's height over the ink of its number
+
+// The type grows up to this much on short sheets, in steps.
+constexpr double kMaxScale = 1.6;
+constexpr int kScaleSteps = 24; // from 1 to kMaxScale
+
+// Millimetres between the digits of a number, so that a mark covers one digit alone.
+double digitGap(double points)
+{
+    return points * 0.06;
+}
+
+double labelBox(const Placer& placer, const RowType& type)
+{
+    return placer.width(questionLabel(kMaxQuestions), sheetFont(type.labelPoints, true)) +
+           kLabelGap * type.scale;
+}
+
+// The widest a number can be: the whole part 888 and three eights, one of them bold.
+double widestNumber(const Placer& placer, double points)
+{
+    const QString eight = QStringLiteral("8");
+    return placer.width(QStringLiteral(u" و888"), sheetFont(points)) +
+           2 * placer.width(eight, sheetFont(points)) +
+           placer.width(eight, sheetFont(points, true)) + 3 * digitGap(points);
+}
+
+// The widest value of each place to circle: thousandths, hundredths, tenths.
+std::array<double, 3> valueSlots(const Placer& placer, const RowType& type)
+{
+    const QFont font = sheetFont(type.valuePoints);
+    std::array<double, 3> slots{};
+    for (int digit = 1; digit <= 9; ++digit) {
+        const std::array<float, 3> values = {placeValue(digit, kThousandthsDivisor),
+                                             placeValue(digit, kHundredthsDivisor),
+                                             placeValue(digit, kTenthsDivisor)};
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            slots.at(i) = std::max(slots.at(i), placer.width(FormatNumber(values.at(i)), font));
+        }
+    }
+    return slots;
+}
+
+double numberPoints(const SheetOptions& options, const RowType& type)
+{
+    return options.activity == Activity::Choose ? type.chooseNumberPoints : type.writeNumberPoints;
+}
+
+double answerLineLength(const RowType& type)
+{
+    return kMinAnswerLine * type.scale;
+}
+
+// How wide and how high a row must be at this type.
+QSizeF rowNeeds(const Placer& placer, const SheetOptions& options, const RowType& type)
+{
+    const double label = labelBox(placer, type);
+    switch (options.activity) {
+    case Activity::Write: {
+        const double points = numberPoints(options, type);
+        const double ink = placer.ink(QStringLiteral(u" و888"), sheetFont(points)).height();
+        return {label + widestNumber(placer, points) + kAnswerGap + answerLineLength(type),
+                (ink + kUnderlineGap + kUnderline) * kRowAir};
+    }
+    case Activity::Choose: {
+        const double points = numberPoints(options, type);
+        const std::array<double, 3> slots = valueSlots(placer, type);
+        const double values = slots[0] + slots[1] + slots[2] + 2 * kBetweenValues;
+        const double numberInk = placer.ink(QStringLiteral(u" و888"), sheetFont(points)).height();
+        const double valueInk =
+            placer.ink(QStringLiteral("0.007"), sheetFont(type.valuePoints)).height();
+        return {label + widestNumber(placer, points) + 2 * kCircleRoom + values + kCircleRoom,
+                std::max(numberInk * kRowAir, valueInk + 2 * kCircleRoomAbove) + kCircleRoomAbove};
+    }
+    case Activity::Read: {
+        const QFont font = sheetFont(type.readingPoints);
+        return {label + placer.width(QStringLiteral(u"998و998"), font),
+                placer.ink(QStringLiteral(u"998و998"), font).height() * kRowAir};
+    }
+    }
+    return {};
+}
+
+// The largest type at which a row fits; 0 when even the smallest does not.
+double largestScale(const Placer& placer, const SheetOptions& options, double width, double pitch)
+{
+    for (int step = kScaleSteps; step >= 0; --step) {
+        const double scale = 1 + (kMaxScale - 1) * step / kScaleSteps;
+        const QSizeF needs = rowNeeds(placer, options, RowType(scale));
+        if (needs.width() <= width && needs.height() <= pitch) {
+            return scale;
+        }
+    }
+    return 0;
+}
+
+// The number as the exercise screens show it, from left to right: the whole part with its
+// waw (laid out right to left, so the waw faces the tenths), then the tenths, hundredths and
+// thousandths digits. Returns the left end of what it placed.
+double placeNumber(Placer& placer, int page, double right, double baseline,
+                   const SheetQuestion& item, DigitMark mark, double points)
+{
+    const QFont plain = sheetFont(points);
+    QFont marked = plain;
+    marked.setBold(mark == DigitMark::Underline);
+    double x = right;
+    for (int i = 2; i >= 0; --i) {
+        const bool isMarked = i == item.markedDigit;
+        const QFont& font = isMarked ? marked : plain;
+        const QString& digit = item.decimalDigits.at(i);
+        x -= placer.width(digit, font);
+        placer.left(page, x, baseline, digit, font, Direction::LeftToRight,
+                    isMarked && mark == DigitMark::Red ? kMarkRed : kInk);
+        if (isMarked && mark == DigitMark::Underline) {
+            // Drawn here rather than by the font: the face's own underline sits low enough
+            // for Arabic descenders, far below a digit, and is thin.
+            const double y = baseline + kUnderlineGap + kUnderline / 2;
+            placer.line(page, QLineF(x, y, x + placer.width(digit, font), y), kUnderline);
+        }
+        x -= digitGap(points);
+    }
+    x -= placer.width(item.wholePart, plain);
+    placer.left(page, x, baseline, item.wholePart, plain, Direction::RightToLeft);
+    return x;
+}
+
+} // namespace
+
+QString questionLabel(int number)
+{
+    return u'(' + QString::number(number) + u')';
+}
+
+RowType::RowType(double scale)
+    : scale(scale)
+    , labelPoints(12 * scale)
+    , writeNumberPoints(20 * scale)
+    , chooseNumberPoints(16 * scale)
+    , valuePoints(14 * scale)
+    , readingPoints(24 * scale)
+{}
+
+QuestionGrid arrangeQuestions(const Placer& placer, const SheetOptions& options, double firstTop,
+                              double laterTop, double bottom)
+{
+    QuestionGrid best;
+    best.pages = std::max(1, (options.questions + kQuestionsPerPage - 1) / kQuestionsPerPage);
+    best.perPage = (options.questions + best.pages - 1) / best.pages;
+    const double width = printableSize().width();
+    double bestScale = -1;
+    for (const int columns : {1, 2}) {
+        const int rows = (best.perPage + columns - 1) / columns;
+        const double columnWidth = (width - (columns - 1) * kColumnGap) / columns;
+        const double pitch = (bottom - std::max(firstTop, laterTop)) / rows;
+        const double scale = largestScale(placer, options, columnWidth, pitch);
+        if (scale > bestScale || (bestScale <= 0 && columns == 2)) {
+            bestScale = scale;
+            best.columns = columns;
+            best.rowsPerColumn = rows;
+            best.columnWidth = columnWidth;
+            best.pitch = pitch;
+            best.type = RowType(std::max(scale, 1.0));
+        }
+    }
+    return best;
+}
+
+RowPlace rowPlace(const QuestionGrid& grid, int index, double firstTop, double laterTop)
+{
+    const int page = index / grid.perPage;
+    const int onPage = index % grid.perPage;
+    const int column = onPage / grid.rowsPerColumn; // 0 is the right-hand column
+    const double right = printableSize().width() - column * (grid.columnWidth + kColumnGap);
+    const double top =
+        (page == 0 ? firstTop : laterTop) + (onPage % grid.rowsPerColumn) * grid.pitch;
+    return {page, QPointF(right, top)};
+}
+
+void placeQuestion(Placer& placer, const QuestionGrid& grid, const SheetOptions& options,
+                   const SheetQuestion& question, int number, int page, QPointF topRight)
+{
+    const RowType& type = grid.type;
+    const double columnRight = topRight.x();
+    const double columnLeft = columnRight - grid.columnWidth;
+    const double numberRight = columnRight - labelBox(placer, type);
+    const QFont labelFont = sheetFont(type.labelPoints, true);
+    // The row's ink stands in the middle of its height.
+    const auto baselineFor = [&](const QString& sample, const QFont& font) {
+        const QRectF ink = placer.ink(sample, font);
+        return topRight.y() + (grid.pitch - ink.height()) / 2 - ink.top();
+    };
+    switch (options.activity) {
+    case Activity::Write:
+    case Activity::Choose: {
+        const double points = numberPoints(options, type);
+        const double baseline = baselineFor(QStringLiteral(u" و888"), sheetFont(points));
+        placer.right(page, columnRight, baseline, questionLabel(number), labelFont,
+                     Direction::LeftToRight);
+        placeNumber(placer, page, numberRight, baseline, question, options.mark, points);
+        const double numberLeft = numberRight - widestNumber(placer, points);
+        if (options.activity == Activity::Write) {
+            const double length = std::min(kMaxAnswerLine, numberLeft - kAnswerGap - columnLeft);
+            const double y = baseline + kUnderlineGap;
+            placer.line(page,
+                        QLineF(numberLeft - kAnswerGap - length, y, numberLeft - kAnswerGap, y));
+            break;
+        }
+        // The digit as thousandths nearest the number, as tenths furthest: right to left as on
+        // the screen, each value in the middle of its slot, in the same places on every row.
+        const std::array<double, 3> slots = valueSlots(placer, type);
+        const QFont valueFont = sheetFont(type.valuePoints);
+        double slotRight = numberLeft - 2 * kCircleRoom;
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            placer.centre(page, slotRight - slots.at(i) / 2, baseline, question.candidates.at(i),
+                          valueFont, Direction::LeftToRight);
+            slotRight -= slots.at(i) + kBetweenValues;
+        }
+        break;
+    }
+    case Activity::Read: {
+        const QFont font = sheetFont(type.readingPoints);
+        const double baseline = baselineFor(QStringLiteral(u"998و998"), font);
+        placer.right(page, columnRight, baseline, questionLabel(number), labelFont,
+                     Direction::LeftToRight);
+        placer.right(page, numberRight, baseline, question.reading, font, Direction::RightToLeft);
+        break;
+    }
+    }
+}
+
+} // namespace sheets
