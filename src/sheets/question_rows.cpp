@@ -5,7 +5,6 @@
 #include "core/number_text.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace sheets {
 
@@ -70,6 +69,17 @@ double numberPoints(const SheetOptions& options, const RowType& type)
     return options.activity == Activity::Choose ? type.chooseNumberPoints : type.writeNumberPoints;
 }
 
+RowMeasures measureRows(const Placer& placer, const SheetOptions& options, const RowType& type)
+{
+    RowMeasures measures;
+    measures.labelBox = labelBox(placer, type);
+    measures.numberWidth = widestNumber(placer, numberPoints(options, type));
+    if (options.activity == Activity::Choose) {
+        measures.valueSlots = valueSlots(placer, type);
+    }
+    return measures;
+}
+
 double answerLineLength(const RowType& type)
 {
     return kMinAnswerLine * type.scale;
@@ -78,51 +88,62 @@ double answerLineLength(const RowType& type)
 // How wide and how high a row must be at this type.
 QSizeF rowNeeds(const Placer& placer, const SheetOptions& options, const RowType& type)
 {
-    const double label = labelBox(placer, type);
+    const RowMeasures measures = measureRows(placer, options, type);
+    const double points = numberPoints(options, type);
     switch (options.activity) {
     case Activity::Write: {
-        const double points = numberPoints(options, type);
         const double ink = placer.ink(QStringLiteral(u" و888"), sheetFont(points)).height();
-        return {label + widestNumber(placer, points) + kAnswerGap + answerLineLength(type),
+        return {measures.labelBox + measures.numberWidth + kAnswerGap + answerLineLength(type),
                 (ink + kUnderlineGap + kUnderline) * kRowAir};
     }
     case Activity::Choose: {
-        const double points = numberPoints(options, type);
-        const std::array<double, 3> slots = valueSlots(placer, type);
+        const std::array<double, 3>& slots = measures.valueSlots;
         const double values = slots[0] + slots[1] + slots[2] + 2 * kBetweenValues;
         const double numberInk = placer.ink(QStringLiteral(u" و888"), sheetFont(points)).height();
         const double valueInk =
             placer.ink(QStringLiteral("0.007"), sheetFont(type.valuePoints)).height();
-        return {label + widestNumber(placer, points) + 2 * kCircleRoom + values + kCircleRoom,
+        return {measures.labelBox + measures.numberWidth + 2 * kCircleRoom + values + kCircleRoom,
                 std::max(numberInk * kRowAir, valueInk + 2 * kCircleRoomAbove) + kCircleRoomAbove};
     }
     case Activity::Read: {
         const QFont font = sheetFont(type.readingPoints);
-        return {label + placer.width(QStringLiteral(u"998و998"), font),
+        return {measures.labelBox + placer.width(QStringLiteral(u"998و998"), font),
                 placer.ink(QStringLiteral(u"998و998"), font).height() * kRowAir};
     }
     }
     return {};
 }
 
-// The largest type at which a row fits; 0 when even the smallest does not.
+double stepScale(int step)
+{
+    return 1 + (kMaxScale - 1) * step / kScaleSteps;
+}
+
+// The largest type at which a row fits (a row needs more room the larger its type); 0 when even
+// the smallest does not.
 double largestScale(const Placer& placer, const SheetOptions& options, double width, double pitch)
 {
-    for (int step = kScaleSteps; step >= 0; --step) {
-        const double scale = 1 + (kMaxScale - 1) * step / kScaleSteps;
-        const QSizeF needs = rowNeeds(placer, options, RowType(scale));
-        if (needs.width() <= width && needs.height() <= pitch) {
-            return scale;
-        }
+    const auto fits = [&](int step) {
+        const QSizeF needs = rowNeeds(placer, options, RowType(stepScale(step)));
+        return needs.width() <= width && needs.height() <= pitch;
+    };
+    if (!fits(0)) {
+        return 0;
     }
-    return 0;
+    int fitting = 0;
+    int tooLarge = kScaleSteps + 1;
+    while (tooLarge - fitting > 1) {
+        const int middle = (fitting + tooLarge) / 2;
+        (fits(middle) ? fitting : tooLarge) = middle;
+    }
+    return stepScale(fitting);
 }
 
 // The number as the exercise screens show it, from left to right: the whole part with its
 // waw (laid out right to left, so the waw faces the tenths), then the tenths, hundredths and
-// thousandths digits. Returns the left end of what it placed.
-double placeNumber(Placer& placer, int page, double right, double baseline,
-                   const SheetQuestion& item, DigitMark mark, double points)
+// thousandths digits.
+void placeNumber(Placer& placer, int page, double right, double baseline, const SheetQuestion& item,
+                 DigitMark mark, double points)
 {
     const QFont plain = sheetFont(points);
     QFont marked = plain;
@@ -145,7 +166,6 @@ double placeNumber(Placer& placer, int page, double right, double baseline,
     }
     x -= placer.width(item.wholePart, plain);
     placer.left(page, x, baseline, item.wholePart, plain, Direction::RightToLeft);
-    return x;
 }
 
 } // namespace
@@ -186,6 +206,7 @@ QuestionGrid arrangeQuestions(const Placer& placer, const SheetOptions& options,
             best.type = RowType(std::max(scale, 1.0));
         }
     }
+    best.measures = measureRows(placer, options, best.type);
     return best;
 }
 
@@ -204,9 +225,10 @@ void placeQuestion(Placer& placer, const QuestionGrid& grid, const SheetOptions&
                    const SheetQuestion& question, int number, int page, QPointF topRight)
 {
     const RowType& type = grid.type;
+    const RowMeasures& measures = grid.measures;
     const double columnRight = topRight.x();
     const double columnLeft = columnRight - grid.columnWidth;
-    const double numberRight = columnRight - labelBox(placer, type);
+    const double numberRight = columnRight - measures.labelBox;
     const QFont labelFont = sheetFont(type.labelPoints, true);
     // The row's ink stands in the middle of its height.
     const auto baselineFor = [&](const QString& sample, const QFont& font) {
@@ -221,7 +243,7 @@ void placeQuestion(Placer& placer, const QuestionGrid& grid, const SheetOptions&
         placer.right(page, columnRight, baseline, questionLabel(number), labelFont,
                      Direction::LeftToRight);
         placeNumber(placer, page, numberRight, baseline, question, options.mark, points);
-        const double numberLeft = numberRight - widestNumber(placer, points);
+        const double numberLeft = numberRight - measures.numberWidth;
         if (options.activity == Activity::Write) {
             const double length = std::min(kMaxAnswerLine, numberLeft - kAnswerGap - columnLeft);
             const double y = baseline + kUnderlineGap;
@@ -231,7 +253,7 @@ void placeQuestion(Placer& placer, const QuestionGrid& grid, const SheetOptions&
         }
         // The digit as thousandths nearest the number, as tenths furthest: right to left as on
         // the screen, each value in the middle of its slot, in the same places on every row.
-        const std::array<double, 3> slots = valueSlots(placer, type);
+        const std::array<double, 3>& slots = measures.valueSlots;
         const QFont valueFont = sheetFont(type.valuePoints);
         double slotRight = numberLeft - 2 * kCircleRoom;
         for (std::size_t i = 0; i < slots.size(); ++i) {

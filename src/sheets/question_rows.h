@@ -8,6 +8,8 @@
 
 #include "sheets/sheet_placer.h"
 
+#include <array>
+
 namespace sheets {
 
 // The number before each question, "(7)": a form Arabic worksheets use, the same in either
@@ -25,6 +27,13 @@ struct RowType {
     double readingPoints;
 };
 
+// The widths every row of a sheet shares, measured once.
+struct RowMeasures {
+    double labelBox = 0;                // the question's number and the gap after it
+    double numberWidth = 0;             // the widest number
+    std::array<double, 3> valueSlots{}; // the widest value of each place to circle
+};
+
 struct QuestionGrid {
     int pages = 1;
     int perPage = 1;
@@ -33,6 +42,7 @@ struct QuestionGrid {
     double columnWidth = 0;
     double pitch = 0; // from one row's top to the next
     RowType type{1};
+    RowMeasures measures;
 };
 
 // The arrangement with the largest type at which every row fits its column and its height:

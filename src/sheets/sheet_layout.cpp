@@ -18,14 +18,26 @@ namespace {
 
 constexpr double kMargin = 15; // mm on every side; most school printers leave 5 mm unprinted
 
+// The arrangement of the last sheet placed: the sheets of a class set share it.
+struct LastGrid {
+    SheetOptions options;
+    double firstTop = -1;
+    QuestionGrid grid;
+};
+
 // Places one sheet from firstPage on; returns how many pages it takes.
-int placeSheet(Placer& placer, const Sheet& sheet, int firstPage)
+int placeSheet(Placer& placer, const Sheet& sheet, int firstPage, LastGrid& last)
 {
     const SheetOptions& options = sheet.options;
     const double firstTop = placeHeader(placer, options, firstPage);
     const double laterTop = laterPageTop(options);
     const double bottom = printableSize().height() - kFooterHeight;
-    const QuestionGrid grid = arrangeQuestions(placer, options, firstTop, laterTop, bottom);
+    SheetOptions sameButNumber = options;
+    sameButNumber.sheetNumber = last.options.sheetNumber;
+    if (firstTop != last.firstTop || !(sameButNumber == last.options)) {
+        last = {options, firstTop, arrangeQuestions(placer, options, firstTop, laterTop, bottom)};
+    }
+    const QuestionGrid& grid = last.grid;
     for (int page = 0; page < grid.pages; ++page) {
         if (page > 0) {
             placeLaterPageTop(placer, options, firstPage + page);
@@ -60,8 +72,9 @@ SheetLayout layOutSheets(const QList<Sheet>& sheets, KeyPages keys,
     SheetLayout layout;
     Placer placer(measuringDevice, layout);
     if (keys != KeyPages::Alone) {
+        LastGrid last;
         for (const Sheet& sheet : sheets) {
-            layout.pages += placeSheet(placer, sheet, layout.pages);
+            layout.pages += placeSheet(placer, sheet, layout.pages, last);
         }
     }
     if (keys != KeyPages::None) {
