@@ -207,6 +207,23 @@ private Q_SLOTS:
         QCOMPARE(process.exitCode(), 0);
         QVERIFY(QFile::remove(output()));
     }
+
+    // Without arguments and without a display, the window cannot open: one line, status 2.
+    void noDisplayForTheWindow()
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s}) {
+            environment.remove(name);
+        }
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(PLACEVALUE_SHEETS_PROGRAM), QStringList());
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), sheets::kExitUsage);
+        const QString error = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(error.startsWith(u"placevalue-sheets: no display"_s) && error.count(u'\n') == 1,
+                 qPrintable(error));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSheetCommandLine)

@@ -6,6 +6,7 @@
 // beside it, and the header's texts kept whole while they fit.
 
 #include "layout_cases.h"
+#include "sheets/sheet_window.h"
 
 #include <QGuiApplication>
 #include <QTest>
@@ -209,6 +210,27 @@ private Q_SLOTS:
             elided += text.text.endsWith(u'…') ? 1 : 0;
         }
         QCOMPARE(elided, 2);
+    }
+
+    // At the length the window takes, a school or class name stays on one line, at 11 points or
+    // more.
+    void windowLengthsStayOnOneLine()
+    {
+        sheets::SheetOptions options = optionsOf({Activity::Choose, DigitMark::Red, 30});
+        options.school =
+            repeatedTo(u"مدرسة النور الابتدائية المشتركة "_s, sheets::kWindowHeaderText);
+        options.className = repeatedTo(u"السادس الابتدائي شعبة ب "_s, sheets::kWindowHeaderText);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter device(&buffer);
+        device.setPageLayout(sheets::sheetPageLayout());
+        const sheets::SheetLayout layout = sheets::layOutSheet(sheets::makeSheet(options), device);
+        for (const QString& field :
+             {u"المدرسة: "_s + options.school, u"الصف: "_s + options.className}) {
+            const sheets::PlacedText* line = findText(layout, 0, field);
+            QVERIFY2(line != nullptr, qPrintable(field));
+            QVERIFY(line->font.pointSizeF() >= 11);
+        }
     }
 };
 
