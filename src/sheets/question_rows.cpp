@@ -27,10 +27,12 @@ constexpr double kRowAir = 1.6;          // a row's height over the ink of its n
 constexpr double kMaxScale = 1.6;
 constexpr int kScaleSteps = 24; // from 1 to kMaxScale
 
-// Millimetres between the digits of a number, so that a mark covers one digit alone.
+// Between the digits of a number, so that a mark covers one digit alone.
+constexpr double kDigitGapPerPoint = 0.06; // millimetres for each point of the type size
+
 double digitGap(double points)
 {
-    return points * 0.06;
+    return points * kDigitGapPerPoint;
 }
 
 double labelBox(const Placer& placer, const RowType& type)
@@ -218,12 +220,15 @@ RowPlace rowPlace(const QuestionGrid& grid, int index, double firstTop, double l
     const double right = printableSize().width() - column * (grid.columnWidth + kColumnGap);
     const double top =
         (page == 0 ? firstTop : laterTop) + (onPage % grid.rowsPerColumn) * grid.pitch;
-    return {page, QPointF(right, top)};
+    return {index + 1, page, QPointF(right, top)};
 }
 
 void placeQuestion(Placer& placer, const QuestionGrid& grid, const SheetOptions& options,
-                   const SheetQuestion& question, int number, int page, QPointF topRight)
+                   const SheetQuestion& question, const RowPlace& place)
 {
+    const int page = place.page;
+    const QPointF topRight = place.topRight;
+    const QString label = questionLabel(place.number);
     const RowType& type = grid.type;
     const RowMeasures& measures = grid.measures;
     const double columnRight = topRight.x();
@@ -240,8 +245,7 @@ void placeQuestion(Placer& placer, const QuestionGrid& grid, const SheetOptions&
     case Activity::Choose: {
         const double points = numberPoints(options, type);
         const double baseline = baselineFor(QStringLiteral(u" و888"), sheetFont(points));
-        placer.right(page, columnRight, baseline, questionLabel(number), labelFont,
-                     Direction::LeftToRight);
+        placer.right(page, columnRight, baseline, label, labelFont, Direction::LeftToRight);
         placeNumber(placer, page, numberRight, baseline, question, options.mark, points);
         const double numberLeft = numberRight - measures.numberWidth;
         if (options.activity == Activity::Write) {
@@ -266,8 +270,7 @@ void placeQuestion(Placer& placer, const QuestionGrid& grid, const SheetOptions&
     case Activity::Read: {
         const QFont font = sheetFont(type.readingPoints);
         const double baseline = baselineFor(QStringLiteral(u"998و998"), font);
-        placer.right(page, columnRight, baseline, questionLabel(number), labelFont,
-                     Direction::LeftToRight);
+        placer.right(page, columnRight, baseline, label, labelFont, Direction::LeftToRight);
         placer.right(page, numberRight, baseline, question.reading, font, Direction::RightToLeft);
         break;
     }

@@ -50,15 +50,16 @@ struct QuestionGrid {
 QuestionGrid arrangeQuestions(const Placer& placer, const SheetOptions& options, double firstTop,
                               double laterTop, double bottom);
 
-// The place of the question with this index on its sheet: its page (counted from the sheet's
-// first) and the top right corner of its row.
+// Where a question stands: its number, its page (counted from its sheet's first) and the top
+// right corner of its row.
 struct RowPlace {
+    int number = 1;
     int page = 0;
     QPointF topRight;
 };
 RowPlace rowPlace(const QuestionGrid& grid, int index, double firstTop, double laterTop);
 
 void placeQuestion(Placer& placer, const QuestionGrid& grid, const SheetOptions& options,
-                   const SheetQuestion& question, int number, int page, QPointF topRight);
+                   const SheetQuestion& question, const RowPlace& place);
 
 } // namespace sheets

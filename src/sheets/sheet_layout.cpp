@@ -46,9 +46,9 @@ int placeSheet(Placer& placer, const Sheet& sheet, int firstPage, LastGrid& last
                     firstPage + page);
     }
     for (int i = 0; i < sheet.questions.size(); ++i) {
-        const RowPlace place = rowPlace(grid, i, firstTop, laterTop);
-        placeQuestion(placer, grid, options, sheet.questions.at(i), i + 1, firstPage + place.page,
-                      place.topRight);
+        RowPlace place = rowPlace(grid, i, firstTop, laterTop);
+        place.page += firstPage;
+        placeQuestion(placer, grid, options, sheet.questions.at(i), place);
     }
     return grid.pages;
 }
@@ -110,7 +110,7 @@ bool paintSheets(const QList<Sheet>& sheets, KeyPages keys, QPagedPaintDevice& d
     if (layout.pages == 0 || !painter.begin(&device)) {
         return false;
     }
-    const double pixelsPerMm = device.logicalDpiX() / 25.4;
+    const double pixelsPerMm = device.logicalDpiX() / kMillimetresPerInch;
     const auto toDevice = [pixelsPerMm](QPointF mm) {
         return mm * pixelsPerMm;
     };

@@ -27,7 +27,7 @@ QFont sheetFont(double points, bool bold)
 Placer::Placer(const QPaintDevice& device, SheetLayout& out)
     : device_(device)
     , out_(out)
-    , mmPerPixel_(25.4 / device.logicalDpiX())
+    , mmPerPixel_(kMillimetresPerInch / device.logicalDpiX())
 {}
 
 double Placer::width(const QString& text, const QFont& font) const

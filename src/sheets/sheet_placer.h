@@ -13,6 +13,8 @@ class QPaintDevice;
 
 namespace sheets {
 
+inline constexpr double kMillimetresPerInch = 25.4;
+
 const QColor kInk(0, 0, 0);
 const QColor kMarkRed(255, 0, 0); // the drill's red digit
 const QColor kQuiet(90, 90, 90);
