@@ -65,19 +65,31 @@ NumberWriting::NumberWriting(char32_t zeroDigit, char32_t separator)
 {}
 
 NumberWriting::NumberWriting(DigitSet digits, SeparatorKind separator)
-    : zero_(digits == DigitSet::ArabicIndic ? kArabicIndicZero : U'0')
+    : NumberWriting(NumberWriting().withDigits(digits).withSeparator(separator))
+{}
+
+NumberWriting NumberWriting::withDigits(DigitSet digits) const
 {
+    NumberWriting writing = *this;
+    writing.zero_ = digits == DigitSet::ArabicIndic ? kArabicIndicZero : U'0';
+    return writing;
+}
+
+NumberWriting NumberWriting::withSeparator(SeparatorKind separator) const
+{
+    NumberWriting writing = *this;
     switch (separator) {
     case SeparatorKind::Point:
-        separator_ = U'.';
+        writing.separator_ = U'.';
         break;
     case SeparatorKind::Comma:
-        separator_ = U',';
+        writing.separator_ = U',';
         break;
     case SeparatorKind::ArabicDecimal:
-        separator_ = kArabicDecimalSeparator;
+        writing.separator_ = kArabicDecimalSeparator;
         break;
     }
+    return writing;
 }
 
 QString NumberWriting::write(std::string_view plain) const

@@ -29,6 +29,9 @@ public:
 
     char32_t zeroDigit() const { return zero_; }
     char32_t separator() const { return separator_; }
+    // This writing with the digits, or the separator, named instead.
+    NumberWriting withDigits(DigitSet digits) const;
+    NumberWriting withSeparator(SeparatorKind separator) const;
 
     // A plain number text (digits 0 to 9, "." as the separator, any sign or exponent letter)
     // written in this writing: digits and separator replaced, everything else kept.
