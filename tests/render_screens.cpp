@@ -3,9 +3,9 @@
 
 // Renders every screen and its states to PNG files on the offscreen platform, from scripted
 // questions so that the pictures are the same on every run. Fails if a screen of the program
-// has no picture. Numbers are written as under the locale named (C by default), and the typed
-// answers typed in its writing.
-//   render_screens [--locale NAME] OUTPUT_FOLDER
+// has no picture. Numbers are written as under the locale named (C by default; "system": the
+// machine's regional settings), and the typed answers typed in its writing.
+//   render_screens [--locale NAME|system] OUTPUT_FOLDER
 
 #include "app/form1.h"
 #include "app/form4.h"
@@ -121,11 +121,12 @@ int main(int argc, char** argv)
     QStringList arguments = QApplication::arguments().mid(1);
     QLocale locale = QLocale::c();
     if (arguments.size() == 3 && arguments.front() == QLatin1String("--locale")) {
-        locale = QLocale(arguments.at(1));
+        locale = arguments.at(1) == QLatin1String("system") ? QLocale::system()
+                                                            : QLocale(arguments.at(1));
         arguments = arguments.mid(2);
     }
     if (arguments.size() != 1) {
-        QTextStream(stderr) << "usage: render_screens [--locale NAME] OUTPUT_FOLDER\n";
+        QTextStream(stderr) << "usage: render_screens [--locale NAME|system] OUTPUT_FOLDER\n";
         return 2;
     }
     const QDir folder(arguments.front());
