@@ -16,7 +16,7 @@ namespace {
 constexpr char32_t kArabicIndicZero = U'\u0660';
 constexpr char32_t kArabicDecimalSeparator = U'\u066B';
 
-bool startsTenDigits(char32_t zero)
+bool startsTenDigits(char32_t zero) noexcept
 {
     for (char32_t k = 0; k < 10; ++k) {
         if (zero + k > QChar::LastValidCodePoint || QChar::digitValue(zero + k) != int(k) ||
@@ -28,7 +28,7 @@ bool startsTenDigits(char32_t zero)
 }
 
 // Anything the reader takes for something else, or that cannot be seen, is no separator.
-bool usableSeparator(char32_t c)
+bool usableSeparator(char32_t c) noexcept
 {
     return c <= QChar::LastValidCodePoint && QChar::isPrint(c) && !QChar::isSpace(c) &&
            !QChar::isLetterOrNumber(c) && c != U'+' && c != U'-';
@@ -59,23 +59,23 @@ void appendCodePoint(QString& text, char32_t c)
 
 } // namespace
 
-NumberWriting::NumberWriting(char32_t zeroDigit, char32_t separator)
+NumberWriting::NumberWriting(char32_t zeroDigit, char32_t separator) noexcept
     : zero_(startsTenDigits(zeroDigit) ? zeroDigit : U'0')
     , separator_(usableSeparator(separator) ? separator : U'.')
 {}
 
-NumberWriting::NumberWriting(DigitSet digits, SeparatorKind separator)
+NumberWriting::NumberWriting(DigitSet digits, SeparatorKind separator) noexcept
     : NumberWriting(NumberWriting().withDigits(digits).withSeparator(separator))
 {}
 
-NumberWriting NumberWriting::withDigits(DigitSet digits) const
+NumberWriting NumberWriting::withDigits(DigitSet digits) const noexcept
 {
     NumberWriting writing = *this;
     writing.zero_ = digits == DigitSet::ArabicIndic ? kArabicIndicZero : U'0';
     return writing;
 }
 
-NumberWriting NumberWriting::withSeparator(SeparatorKind separator) const
+NumberWriting NumberWriting::withSeparator(SeparatorKind separator) const noexcept
 {
     NumberWriting writing = *this;
     switch (separator) {

@@ -24,14 +24,14 @@ public:
     // A zero digit that does not start a run of ten decimal digits, or a separator that could
     // be read as part of a number otherwise (a letter, a digit, a blank, a sign) or is no
     // visible character, falls back to "0" or "." respectively.
-    NumberWriting(char32_t zeroDigit, char32_t separator);
-    NumberWriting(DigitSet digits, SeparatorKind separator);
+    NumberWriting(char32_t zeroDigit, char32_t separator) noexcept;
+    NumberWriting(DigitSet digits, SeparatorKind separator) noexcept;
 
     char32_t zeroDigit() const { return zero_; }
     char32_t separator() const { return separator_; }
     // This writing with the digits, or the separator, named instead.
-    NumberWriting withDigits(DigitSet digits) const;
-    NumberWriting withSeparator(SeparatorKind separator) const;
+    NumberWriting withDigits(DigitSet digits) const noexcept;
+    NumberWriting withSeparator(SeparatorKind separator) const noexcept;
 
     // A plain number text (digits 0 to 9, "." as the separator, any sign or exponent letter)
     // written in this writing: digits and separator replaced, everything else kept.

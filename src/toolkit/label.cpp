@@ -108,14 +108,15 @@ QSizeF Label::captionSize() const
 void Label::fitToCaption()
 {
     // A fixed box is kept unless the caption's ink needs more room, and a self-sizing caption
-    // wider than its room (at most its window) is set smaller until it fits: nothing is clipped.
+    // wider than its room (at most its window) is set smaller, in steps of 1 % down to half its
+    // designed size, until it fits: nothing is clipped.
     const int window = parentWidget() != nullptr ? parentWidget()->width() : 0;
     const int room = !autoSize_      ? 0
                      : maxWidth_ > 0 ? std::min(window, core::twipsToPixels(maxWidth_))
                                      : window;
     QFont fitted = font();
-    for (double points = designedPoints_; points > designedPoints_ / 2; points *= 0.99) {
-        fitted.setPointSizeF(points);
+    for (int step = 0; step < 70; ++step) {
+        fitted.setPointSizeF(designedPoints_ * std::pow(0.99, step));
         setFont(fitted);
         laidOut_ = layOutCaption();
         if (room <= 0 || captionSize().width() <= room) {
