@@ -47,18 +47,20 @@ double blocksBottom()
 void placeBlock(Placer& placer, const Sheet& sheet, int page, double top)
 {
     const double right = printableSize().width() - kOverhang;
-    placer.right(page, right, top + kHeadingBaseline, sheetNumberText(sheet.options.sheetNumber),
+    const core::NumberWriting& writing = sheet.options.writing;
+    placer.right(page, right, top + kHeadingBaseline,
+                 sheetNumberText(sheet.options.sheetNumber, writing),
                  sheetFont(kHeadingPoints, true), Direction::RightToLeft);
     const QFont labelFont = sheetFont(kLabelPoints);
     const QFont answerFont = sheetFont(kAnswerPoints);
     const double cell = (right - kOverhang) / kAnswersPerRow;
-    const double labelWidth = placer.width(questionLabel(kMaxQuestions), labelFont);
+    const double labelWidth = placer.width(questionLabel(kMaxQuestions, writing), labelFont);
     for (int i = 0; i < sheet.questions.size(); ++i) {
         const int row = i / kAnswersPerRow;
         const int column = i % kAnswersPerRow;
         const double cellRight = right - column * cell;
         const double baseline = top + kFirstRowBaseline + row * kRowPitch;
-        placer.right(page, cellRight, baseline, questionLabel(i + 1), labelFont,
+        placer.right(page, cellRight, baseline, questionLabel(i + 1, writing), labelFont,
                      Direction::LeftToRight, kQuiet);
         placer.right(page, cellRight - labelWidth - kLabelGap, baseline,
                      answerText(sheet.questions.at(i)), answerFont, Direction::LeftToRight);
@@ -108,7 +110,9 @@ int placeAnswerKeys(Placer& placer, const QList<Sheet>& sheets, int firstPage)
     const int pages = page + 1;
     for (int p = 0; p < pages; ++p) {
         placePageTop(placer, *keyed.constFirst(), firstPage + p);
-        placeFooter(placer, pageOfText(answerKeyTitle(), p, pages), firstPage + p);
+        placeFooter(placer,
+                    pageOfText(answerKeyTitle(), p, pages, keyed.constFirst()->options.writing),
+                    firstPage + p);
     }
     for (qsizetype i = 0; i < keyed.size(); ++i) {
         placeBlock(placer, *keyed.at(i), firstPage + pageOfBlock.at(i), topOfBlock.at(i));

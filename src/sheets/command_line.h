@@ -5,7 +5,8 @@
 // The command line of the worksheet maker:
 //   placevalue-sheets --activity write|choose|read --questions N --seed S [--pupils N]
 //                     [--answers] [--key-output FILE] [--mark red|underline] [--school TEXT]
-//                     [--class TEXT] [--name-line] --output FILE.pdf|-
+//                     [--class TEXT] [--name-line] [--digits western|arabic]
+//                     [--separator point|comma|arabic] --output FILE.pdf|-
 // and --help (-h), --version. Without any argument the teachers' window opens instead.
 
 #include "sheets/sheet.h"

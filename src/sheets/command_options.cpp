@@ -91,6 +91,13 @@ constexpr std::array<Word<Activity>, 3> kActivities = {
 constexpr std::array<Word<DigitMark>, 2> kMarks = {
     {{QLatin1StringView("red"), DigitMark::Red},
      {QLatin1StringView("underline"), DigitMark::Underline}}};
+constexpr std::array<Word<core::DigitSet>, 2> kDigitSets = {
+    {{QLatin1StringView("western"), core::DigitSet::Western},
+     {QLatin1StringView("arabic"), core::DigitSet::ArabicIndic}}};
+constexpr std::array<Word<core::SeparatorKind>, 3> kSeparators = {
+    {{QLatin1StringView("point"), core::SeparatorKind::Point},
+     {QLatin1StringView("comma"), core::SeparatorKind::Comma},
+     {QLatin1StringView("arabic"), core::SeparatorKind::ArabicDecimal}}};
 
 // Adding an option is adding a row here.
 constexpr auto kOptions = std::to_array<OptionRule>({
@@ -163,6 +170,27 @@ constexpr auto kOptions = std::to_array<OptionRule>({
          [](const QString&, CommandLine& into) {
              into.options.nameAndDateLine = true;
              return QString();
+         }},
+    // The regional settings' writing, but for what is named.
+    {.name = "digits"_L1,
+     .takesValue = true,
+     .read =
+         [](const QString& value, CommandLine& into) {
+             core::DigitSet digits{};
+             QString error = readWord("digits"_L1, value, kDigitSets, digits);
+             into.options.writing = into.options.writing.withDigits(digits);
+             return error;
+         }},
+    // The numbers to read are whole numbers: they have no decimal separator.
+    {.name = "separator"_L1,
+     .takesValue = true,
+     .appliesTo = hasAnswers,
+     .read =
+         [](const QString& value, CommandLine& into) {
+             core::SeparatorKind separator{};
+             QString error = readWord("separator"_L1, value, kSeparators, separator);
+             into.options.writing = into.options.writing.withSeparator(separator);
+             return error;
          }},
     {.name = "output"_L1,
      .takesValue = true,

@@ -12,75 +12,22 @@ namespace {
 
 // Millimetres.
 constexpr double kColumnGap = 8;      // between the two columns
-constexpr double kLabelGap = 4;       // from a question's number to the question, at full size
 constexpr double kAnswerGap = 6;      // from the number to the line the answer is written on
 constexpr double kMinAnswerLine = 26; // at the smallest type; longer with larger type
 constexpr double kMaxAnswerLine = 50;
 constexpr double kCircleRoom = 3;        // around a value to circle, left and right
 constexpr double kCircleRoomAbove = 2.5; // and above and below it
 constexpr double kBetweenValues = 7;     // from one value's ink to the next one's
-constexpr double kUnderlineGap = 1.0;    // from a marked digit's baseline to its underline
-constexpr double kUnderline = 0.8;       // the underline's width
+constexpr double kAnswerLineDrop = 1.0;  // the answer line, below the number's baseline
+constexpr double kUnderline = 0.8;       // a marked digit's underline: its width
 constexpr double kRowAir = 1.6;          // a row's height over the ink of its number
 
-// The type grows up to this much on short sheets, in steps.
+// The type grows up to this much on short sheets, in steps. Rows too wide even at the full size
+// (those of Arabic-Indic digits, which are wider, on a full page of values to circle) shrink in
+// the same steps, down to 0.75, all but the values to circle.
 constexpr double kMaxScale = 1.6;
-constexpr int kScaleSteps = 24; // from 1 to kMaxScale
-
-// Between the digits of a number, so that a mark covers one digit alone.
-constexpr double kDigitGapPerPoint = 0.06; // millimetres for each point of the type size
-
-double digitGap(double points)
-{
-    return points * kDigitGapPerPoint;
-}
-
-double labelBox(const Placer& placer, const RowType& type)
-{
-    return placer.width(questionLabel(kMaxQuestions), sheetFont(type.labelPoints, true)) +
-           kLabelGap * type.scale;
-}
-
-// The widest a number can be: the whole part 888 and three eights, one of them bold.
-double widestNumber(const Placer& placer, double points)
-{
-    const QString eight = QStringLiteral("8");
-    return placer.width(QStringLiteral(u" و888"), sheetFont(points)) +
-           2 * placer.width(eight, sheetFont(points)) +
-           placer.width(eight, sheetFont(points, true)) + 3 * digitGap(points);
-}
-
-// The widest value of each place to circle: thousandths, hundredths, tenths.
-std::array<double, 3> valueSlots(const Placer& placer, const RowType& type)
-{
-    const QFont font = sheetFont(type.valuePoints);
-    std::array<double, 3> slots{};
-    for (int digit = 1; digit <= 9; ++digit) {
-        const std::array<float, 3> values = {placeValue(digit, kThousandthsDivisor),
-                                             placeValue(digit, kHundredthsDivisor),
-                                             placeValue(digit, kTenthsDivisor)};
-        for (std::size_t i = 0; i < slots.size(); ++i) {
-            slots.at(i) = std::max(slots.at(i), placer.width(FormatNumber(values.at(i)), font));
-        }
-    }
-    return slots;
-}
-
-double numberPoints(const SheetOptions& options, const RowType& type)
-{
-    return options.activity == Activity::Choose ? type.chooseNumberPoints : type.writeNumberPoints;
-}
-
-RowMeasures measureRows(const Placer& placer, const SheetOptions& options, const RowType& type)
-{
-    RowMeasures measures;
-    measures.labelBox = labelBox(placer, type);
-    measures.numberWidth = widestNumber(placer, numberPoints(options, type));
-    if (options.activity == Activity::Choose) {
-        measures.valueSlots = valueSlots(placer, type);
-    }
-    return measures;
-}
+constexpr int kScaleSteps = 24;  // from 1 to kMaxScale
+constexpr int kShrinkSteps = 10; // from 1 down to 0.75
 
 double answerLineLength(const RowType& type)
 {
@@ -94,23 +41,25 @@ QSizeF rowNeeds(const Placer& placer, const SheetOptions& options, const RowType
     const double points = numberPoints(options, type);
     switch (options.activity) {
     case Activity::Write: {
-        const double ink = placer.ink(QStringLiteral(u" و888"), sheetFont(points)).height();
+        const double ink = placer.ink(wholePartSample(options.writing), sheetFont(points)).height();
         return {measures.labelBox + measures.numberWidth + kAnswerGap + answerLineLength(type),
-                (ink + kUnderlineGap + kUnderline) * kRowAir};
+                (ink + measures.underlineDrop + kUnderline) * kRowAir};
     }
     case Activity::Choose: {
         const std::array<double, 3>& slots = measures.valueSlots;
         const double values = slots[0] + slots[1] + slots[2] + 2 * kBetweenValues;
-        const double numberInk = placer.ink(QStringLiteral(u" و888"), sheetFont(points)).height();
+        const double numberInk =
+            placer.ink(wholePartSample(options.writing), sheetFont(points)).height();
         const double valueInk =
-            placer.ink(QStringLiteral("0.007"), sheetFont(type.valuePoints)).height();
+            placer.ink(FormatNumber(0.007, options.writing), sheetFont(type.valuePoints)).height();
         return {measures.labelBox + measures.numberWidth + 2 * kCircleRoom + values + kCircleRoom,
                 std::max(numberInk * kRowAir, valueInk + 2 * kCircleRoomAbove) + kCircleRoomAbove};
     }
     case Activity::Read: {
         const QFont font = sheetFont(type.readingPoints);
-        return {measures.labelBox + placer.width(QStringLiteral(u"998و998"), font),
-                placer.ink(QStringLiteral(u"998و998"), font).height() * kRowAir};
+        const QString sample = readingSample(options.writing);
+        return {measures.labelBox + placer.width(sample, font),
+                placer.ink(sample, font).height() * kRowAir};
     }
     }
     return {};
@@ -122,7 +71,7 @@ double stepScale(int step)
 }
 
 // The largest type at which a row fits (a row needs more room the larger its type); 0 when even
-// the smallest does not.
+// the full size does not.
 double largestScale(const Placer& placer, const SheetOptions& options, double width, double pitch)
 {
     const auto fits = [&](int step) {
@@ -141,11 +90,23 @@ double largestScale(const Placer& placer, const SheetOptions& options, double wi
     return stepScale(fitting);
 }
 
+// The type of rows that do not fit at the full size: the full size when they fit the width (they
+// stand closer than their height asks), else the largest smaller one that fits it.
+double narrowScale(const Placer& placer, const SheetOptions& options, double width)
+{
+    int step = 0;
+    while (step > -kShrinkSteps &&
+           rowNeeds(placer, options, RowType(stepScale(step))).width() > width) {
+        --step;
+    }
+    return stepScale(step);
+}
+
 // The number as the exercise screens show it, from left to right: the whole part with its
 // waw (laid out right to left, so the waw faces the tenths), then the tenths, hundredths and
 // thousandths digits.
 void placeNumber(Placer& placer, int page, double right, double baseline, const SheetQuestion& item,
-                 DigitMark mark, double points)
+                 DigitMark mark, double points, double underlineDrop)
 {
     const QFont plain = sheetFont(points);
     QFont marked = plain;
@@ -161,7 +122,7 @@ void placeNumber(Placer& placer, int page, double right, double baseline, const 
         if (isMarked && mark == DigitMark::Underline) {
             // Drawn here rather than by the font: the face's own underline sits low enough
             // for Arabic descenders, far below a digit, and is thin.
-            const double y = baseline + kUnderlineGap + kUnderline / 2;
+            const double y = baseline + underlineDrop + kUnderline / 2;
             placer.line(page, QLineF(x, y, x + placer.width(digit, font), y), kUnderline);
         }
         x -= digitGap(points);
@@ -171,20 +132,6 @@ void placeNumber(Placer& placer, int page, double right, double baseline, const 
 }
 
 } // namespace
-
-QString questionLabel(int number)
-{
-    return u'(' + QString::number(number) + u')';
-}
-
-RowType::RowType(double scale)
-    : scale(scale)
-    , labelPoints(12 * scale)
-    , writeNumberPoints(20 * scale)
-    , chooseNumberPoints(16 * scale)
-    , valuePoints(14 * scale)
-    , readingPoints(24 * scale)
-{}
 
 QuestionGrid arrangeQuestions(const Placer& placer, const SheetOptions& options, double firstTop,
                               double laterTop, double bottom)
@@ -205,7 +152,7 @@ QuestionGrid arrangeQuestions(const Placer& placer, const SheetOptions& options,
             best.rowsPerColumn = rows;
             best.columnWidth = columnWidth;
             best.pitch = pitch;
-            best.type = RowType(std::max(scale, 1.0));
+            best.type = RowType(scale > 0 ? scale : narrowScale(placer, options, columnWidth));
         }
     }
     best.measures = measureRows(placer, options, best.type);
@@ -228,7 +175,7 @@ void placeQuestion(Placer& placer, const QuestionGrid& grid, const SheetOptions&
 {
     const int page = place.page;
     const QPointF topRight = place.topRight;
-    const QString label = questionLabel(place.number);
+    const QString label = questionLabel(place.number, options.writing);
     const RowType& type = grid.type;
     const RowMeasures& measures = grid.measures;
     const double columnRight = topRight.x();
@@ -244,13 +191,14 @@ void placeQuestion(Placer& placer, const QuestionGrid& grid, const SheetOptions&
     case Activity::Write:
     case Activity::Choose: {
         const double points = numberPoints(options, type);
-        const double baseline = baselineFor(QStringLiteral(u" و888"), sheetFont(points));
+        const double baseline = baselineFor(wholePartSample(options.writing), sheetFont(points));
         placer.right(page, columnRight, baseline, label, labelFont, Direction::LeftToRight);
-        placeNumber(placer, page, numberRight, baseline, question, options.mark, points);
+        placeNumber(placer, page, numberRight, baseline, question, options.mark, points,
+                    measures.underlineDrop);
         const double numberLeft = numberRight - measures.numberWidth;
         if (options.activity == Activity::Write) {
             const double length = std::min(kMaxAnswerLine, numberLeft - kAnswerGap - columnLeft);
-            const double y = baseline + kUnderlineGap;
+            const double y = baseline + kAnswerLineDrop;
             placer.line(page,
                         QLineF(numberLeft - kAnswerGap - length, y, numberLeft - kAnswerGap, y));
             break;
@@ -269,7 +217,7 @@ void placeQuestion(Placer& placer, const QuestionGrid& grid, const SheetOptions&
     }
     case Activity::Read: {
         const QFont font = sheetFont(type.readingPoints);
-        const double baseline = baselineFor(QStringLiteral(u"998و998"), font);
+        const double baseline = baselineFor(readingSample(options.writing), font);
         placer.right(page, columnRight, baseline, label, labelFont, Direction::LeftToRight);
         placer.right(page, numberRight, baseline, question.reading, font, Direction::RightToLeft);
         break;

@@ -6,33 +6,9 @@
 // one first) and at which type size, and where each question's number, marked digit, answer
 // line or values to circle stand.
 
-#include "sheets/sheet_placer.h"
-
-#include <array>
+#include "sheets/row_measures.h"
 
 namespace sheets {
-
-// The number before each question, "(7)": a form Arabic worksheets use, the same in either
-// direction, and not to be taken for a minus sign or a decimal point beside a number.
-QString questionLabel(int number);
-
-// The type sizes of a sheet's rows, all scaled together from those of a full page.
-struct RowType {
-    explicit RowType(double scale);
-    double scale;
-    double labelPoints;
-    double writeNumberPoints;
-    double chooseNumberPoints;
-    double valuePoints; // the values to circle: never below 14 points
-    double readingPoints;
-};
-
-// The widths every row of a sheet shares, measured once.
-struct RowMeasures {
-    double labelBox = 0;                // the question's number and the gap after it
-    double numberWidth = 0;             // the widest number
-    std::array<double, 3> valueSlots{}; // the widest value of each place to circle
-};
 
 struct QuestionGrid {
     int pages = 1;

@@ -63,13 +63,15 @@ private:
 };
 
 // A place-value question marking the given place whose number is not on the sheet yet: the
-// drill's own questions, drawn until one fits.
-SheetQuestion placeValueQuestion(core::RandomSource& random, int place, QSet<QString>& numbers)
+// drill's own questions, drawn until one fits. The writing changes the texts alone, never which
+// questions fit.
+SheetQuestion placeValueQuestion(core::RandomSource& random, int place, QSet<QString>& numbers,
+                                 const core::NumberWriting& writing)
 {
     for (;;) {
         SheetQuestion item;
         SheetBoard board(item);
-        GenerateQuestion(board, item.question, random);
+        GenerateQuestion(board, item.question, random, writing);
         if (item.markedDigit != place) {
             continue;
         }
@@ -80,22 +82,25 @@ SheetQuestion placeValueQuestion(core::RandomSource& random, int place, QSet<QSt
         }
         numbers.insert(number);
         const float digit = item.question.ChosenDigit;
-        item.candidates = {FormatNumber(placeValue(digit, kThousandthsDivisor)),
-                           FormatNumber(placeValue(digit, kHundredthsDivisor)),
-                           FormatNumber(placeValue(digit, kTenthsDivisor))};
+        item.candidates = {FormatNumber(placeValue(digit, kThousandthsDivisor), writing),
+                           FormatNumber(placeValue(digit, kHundredthsDivisor), writing),
+                           FormatNumber(placeValue(digit, kTenthsDivisor), writing)};
+        item.answer = FormatNumber(item.question.CorrectAnswer, writing);
         return item;
     }
 }
 
 // A reading number of the reading practice's Enter table that is not on the sheet yet and has
 // something after its waw.
-SheetQuestion readingQuestion(core::RandomSource& random, QSet<QString>& numbers)
+SheetQuestion readingQuestion(core::RandomSource& random, QSet<QString>& numbers,
+                              const core::NumberWriting& writing)
 {
+    const QString wawAndZero = u'و' + writing.writeWhole(0);
     for (;;) {
         ReadingNumbers drawn;
         SheetQuestion item;
-        item.reading = poseReadingQuestion(drawn, ReadingOccasion::Enter, random);
-        const bool nothingAfterWaw = item.reading.endsWith(QStringView(u"و0"));
+        item.reading = poseReadingQuestion(drawn, ReadingOccasion::Enter, random, writing);
+        const bool nothingAfterWaw = item.reading.endsWith(wawAndZero);
         if (nothingAfterWaw || numbers.contains(item.reading)) {
             continue;
         }
@@ -115,9 +120,10 @@ Sheet makeSheet(const SheetOptions& options)
     PlaceTurns places;
     sheet.questions.reserve(options.questions);
     for (int i = 0; i < options.questions; ++i) {
-        sheet.questions.append(options.activity == Activity::Read
-                                   ? readingQuestion(random, numbers)
-                                   : placeValueQuestion(random, places.next(random), numbers));
+        sheet.questions.append(
+            options.activity == Activity::Read
+                ? readingQuestion(random, numbers, options.writing)
+                : placeValueQuestion(random, places.next(random), numbers, options.writing));
     }
     return sheet;
 }
@@ -141,10 +147,7 @@ std::uint64_t maxFirstSheetNumber(int pupils)
 
 QString answerText(const SheetQuestion& question)
 {
-    if (!question.reading.isEmpty()) {
-        return {};
-    }
-    return FormatNumber(question.question.CorrectAnswer);
+    return question.answer;
 }
 
 bool hasAnswers(Activity activity)
@@ -177,9 +180,9 @@ QString answerKeyTitle()
     return QStringLiteral(u"الاجابات الصحيحة");
 }
 
-QString sheetNumberText(std::uint64_t sheetNumber)
+QString sheetNumberText(std::uint64_t sheetNumber, const core::NumberWriting& writing)
 {
-    return QStringLiteral(u"ورقة رقم ") + QString::number(sheetNumber);
+    return QStringLiteral(u"ورقة رقم ") + writing.writeWhole(static_cast<long long>(sheetNumber));
 }
 
 } // namespace sheets

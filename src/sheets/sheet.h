@@ -6,6 +6,7 @@
 // number and the activity alone by the drill's own question makers; a class set is one sheet
 // per pupil, with consecutive numbers.
 
+#include "core/number_writing.h"
 #include "core/place_value_question.h"
 
 #include <QList>
@@ -36,6 +37,8 @@ struct SheetOptions {
     QString school; // header lines; empty ones are left out
     QString className;
     bool nameAndDateLine = false;
+    // The digits and the decimal separator of every number on the sheet and its key.
+    core::NumberWriting writing = core::regionalWriting();
 
     bool operator==(const SheetOptions&) const = default;
 };
@@ -48,6 +51,7 @@ struct SheetQuestion {
     std::array<QString, 3> decimalDigits; // tenths, hundredths, thousandths (reading order)
     int markedDigit = 0;                  // index into decimalDigits: 0 tenths, 2 thousandths
     std::array<QString, 3> candidates;    // choose: the digit as thousandths, hundredths, tenths
+    QString answer;                       // the right answer; none for reading
     QString reading;                      // read: text(P), waw, text(Q)
 };
 
@@ -61,7 +65,8 @@ struct Sheet {
 // sheet adds: no number twice on a sheet, the marked places in turn (each three questions mark
 // the tenths, hundredths and thousandths in an order drawn afresh), and no reading number
 // without a second part (0 after the waw, as in 0و0). A shorter sheet is the start of a longer
-// one with the same number.
+// one with the same number. Every number is written in options.writing, which changes how the
+// questions are written but never which they are.
 Sheet makeSheet(const SheetOptions& options);
 
 // The sheets of a class set: options.pupils sheets numbered from options.sheetNumber, each the
@@ -71,7 +76,7 @@ QList<Sheet> makeClassSet(const SheetOptions& options);
 // The largest first sheet number a class set of this many pupils may start from.
 std::uint64_t maxFirstSheetNumber(int pupils);
 
-// The right answer in the drill's number format; empty for the reading activity.
+// The right answer as the key writes it; empty for the reading activity.
 QString answerText(const SheetQuestion& question);
 
 // Whether the activity has answers to put on a key, and a digit to mark.
@@ -84,6 +89,6 @@ bool wantsAnswerKey(const SheetOptions& options);
 QString instructionText(Activity activity, DigitMark mark);
 // The heading of the answer key and the line that names the sheet.
 QString answerKeyTitle();
-QString sheetNumberText(std::uint64_t sheetNumber);
+QString sheetNumberText(std::uint64_t sheetNumber, const core::NumberWriting& writing);
 
 } // namespace sheets

@@ -60,13 +60,15 @@ double placeNameRow(Placer& placer, const SheetOptions& options, int page, doubl
     const QFont font = sheetFont(kFieldPoints);
     const double right = printableSize().width() - kOverhang;
     // The row's texts stand in the middle of its height.
-    const QRectF ink = placer.ink(QStringLiteral(u"الاسم: التاريخ: الدرجة: / 60"), font);
+    const QRectF ink = placer.ink(QStringLiteral(u"الاسم: التاريخ: الدرجة: / ") +
+                                      options.writing.writeWhole(kMaxQuestions),
+                                  font);
     const double baseline = top + (kNameRowHeight - ink.height()) / 2 - ink.top();
     double left = kOverhang;
     if (withScore) {
         // "الدرجة: ___ / 30": the score, a blank, a slash and the number of questions.
         const QString label = QStringLiteral(u"الدرجة:");
-        const QString outOf = QStringLiteral(u"/ ") + QString::number(options.questions);
+        const QString outOf = QStringLiteral(u"/ ") + options.writing.writeWhole(options.questions);
         const double width = 2 * kScorePadding + placer.width(label, font) + kSmallGap +
                              kScoreBlank + kSmallGap + placer.width(outOf, font);
         const QRectF box(left, top, width, kNameRowHeight);
@@ -149,10 +151,10 @@ void placeFooter(Placer& placer, const QString& text, int page)
                   sheetFont(kFooterPoints), Direction::RightToLeft, kQuiet);
 }
 
-QString pageOfText(const QString& what, int page, int pages)
+QString pageOfText(const QString& what, int page, int pages, const core::NumberWriting& writing)
 {
-    return what + QStringLiteral(u"، صفحة ") + QString::number(page + 1) + QStringLiteral(u" من ") +
-           QString::number(pages);
+    return what + QStringLiteral(u"، صفحة ") + writing.writeWhole(page + 1) +
+           QStringLiteral(u" من ") + writing.writeWhole(pages);
 }
 
 } // namespace sheets

@@ -25,7 +25,7 @@ void placeLaterPageTop(Placer& placer, const SheetOptions& options, int page);
 // The footer: one quiet line in the middle of the foot of the page.
 void placeFooter(Placer& placer, const QString& text, int page);
 
-// "ورقة رقم 17، صفحة 1 من 2"
-QString pageOfText(const QString& what, int page, int pages);
+// "ورقة رقم 17، صفحة 1 من 2", the page numbers in the writing given.
+QString pageOfText(const QString& what, int page, int pages, const core::NumberWriting& writing);
 
 } // namespace sheets

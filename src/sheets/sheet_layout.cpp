@@ -42,7 +42,9 @@ int placeSheet(Placer& placer, const Sheet& sheet, int firstPage, LastGrid& last
         if (page > 0) {
             placeLaterPageTop(placer, options, firstPage + page);
         }
-        placeFooter(placer, pageOfText(sheetNumberText(options.sheetNumber), page, grid.pages),
+        placeFooter(placer,
+                    pageOfText(sheetNumberText(options.sheetNumber, options.writing), page,
+                               grid.pages, options.writing),
                     firstPage + page);
     }
     for (int i = 0; i < sheet.questions.size(); ++i) {

@@ -4,6 +4,7 @@
 
 #include "sheets/sheet_layout.h"
 #include "sheets/sheet_writer.h"
+#include "sheets/writing_choices.h"
 #include "toolkit/platform.h"
 
 #include <QApplication>
@@ -115,6 +116,9 @@ SheetWindow::SheetWindow(QWidget* parent)
     mark_->addItem(QStringLiteral(u"بخط عريض تحته خط (للطابعة بالاسود)"),
                    static_cast<int>(DigitMark::Underline));
 
+    digits_ = makeDigitsChoice(this);
+    separator_ = makeSeparatorChoice(this);
+
     school_ = new QLineEdit(this);
     school_->setObjectName(QStringLiteral("school"));
     school_->setMaxLength(kWindowHeaderText);
@@ -137,6 +141,8 @@ SheetWindow::SheetWindow(QWidget* parent)
     form->addRow(QStringLiteral(u"عدد الاسئلة:"), questions_);
     form->addRow(QStringLiteral(u"عدد التلاميذ:"), pupils_);
     form->addRow(QStringLiteral(u"تمييز الرقم:"), mark_);
+    form->addRow(QStringLiteral(u"الارقام:"), digits_);
+    form->addRow(QStringLiteral(u"الفاصلة العشرية:"), separator_);
     form->addRow(QStringLiteral(u"المدرسة:"), school_);
     form->addRow(QStringLiteral(u"الصف:"), className_);
     form->addRow(QString(), nameLine_);
@@ -197,6 +203,7 @@ SheetOptions SheetWindow::options() const
     options.school = school_->text().simplified();
     options.className = className_->text().simplified();
     options.nameAndDateLine = nameLine_->isChecked();
+    options.writing = chosenWriting(*digits_, *separator_);
     return options;
 }
 
@@ -212,10 +219,11 @@ void SheetWindow::setPrintDialog(PrintDialog dialog)
 
 void SheetWindow::activityChanged()
 {
-    // The numbers to read have no answers, and no digit to mark.
+    // The numbers to read have no answers, no digit to mark and no decimal separator.
     const bool answers = hasAnswers(options().activity);
     answerKey_->setEnabled(answers);
     mark_->setEnabled(answers);
+    separator_->setEnabled(answers);
 }
 
 void SheetWindow::pupilsChanged()

@@ -61,6 +61,8 @@ private:
     QSpinBox* questions_ = nullptr;
     QSpinBox* pupils_ = nullptr;
     QComboBox* mark_ = nullptr;
+    QComboBox* digits_ = nullptr;
+    QComboBox* separator_ = nullptr;
     QLineEdit* school_ = nullptr;
     QLineEdit* className_ = nullptr;
     QCheckBox* nameLine_ = nullptr;

@@ -23,9 +23,11 @@ QString documentTitle(const QList<Sheet>& sheets, KeyPages keys)
     QString title = keys == KeyPages::Alone
                         ? answerKeyTitle()
                         : instructionText(first.options.activity, first.options.mark);
-    title += QStringLiteral(u" - ") + sheetNumberText(first.options.sheetNumber);
+    const core::NumberWriting& writing = first.options.writing;
+    title += QStringLiteral(u" - ") + sheetNumberText(first.options.sheetNumber, writing);
     if (sheets.size() > 1) {
-        title += QStringLiteral(u" الى ") + QString::number(sheets.constLast().options.sheetNumber);
+        title += QStringLiteral(u" الى ") +
+                 writing.writeWhole(static_cast<long long>(sheets.constLast().options.sheetNumber));
     }
     return title;
 }

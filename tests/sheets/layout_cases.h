@@ -5,6 +5,7 @@
 // Laying worksheets out for the layout tests: the sheets a case asks for, measured on a PDF
 // writer as they would be written.
 
+#include "sheet_questions.h"
 #include "sheets/sheet_layout.h"
 
 #include <QBuffer>
@@ -26,6 +27,7 @@ struct Case {
     bool key = false;
     Header header = Header::None;
     int pupils = 1;
+    core::NumberWriting writing{}; // 0 to 9 and the point unless a case names another
 };
 Q_DECLARE_METATYPE(Case)
 
@@ -47,6 +49,7 @@ inline sheets::SheetOptions optionsOf(const Case& c, std::uint64_t number = 17)
     options.answerKey = c.key;
     options.sheetNumber = number;
     options.pupils = c.pupils;
+    options.writing = c.writing;
     options.nameAndDateLine = c.header != Header::None;
     switch (c.header) {
     case Header::None:

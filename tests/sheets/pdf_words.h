@@ -5,6 +5,7 @@
 // Reading a worksheet back from its PDF: the words pdftotext finds with their boxes, and the
 // numbered lines they make.
 
+#include "sheet_questions.h"
 #include "sheet_tools.h"
 
 #include <QList>
@@ -57,9 +58,10 @@ struct Row {
     QStringList below;
 };
 
+// "(7)" in the digits 0 to 9 or "(٧)" in Arabic-Indic ones.
 inline const QRegularExpression& questionNumber()
 {
-    static const QRegularExpression number(QStringLiteral("^\\(([1-9][0-9]?)\\)$"));
+    static const QRegularExpression number(QStringLiteral(u"^\\(([1-9][0-9]?|[١-٩][٠-٩]?)\\)$"));
     return number;
 }
 
@@ -104,8 +106,8 @@ inline QList<Row> numberedLines(const QList<Word>& words, int firstPage, int las
             }
             return texts;
         };
-        rows.append(
-            {m.captured(1).toInt(), label.page, label.box, leftToRight(line), leftToRight(below)});
+        rows.append({westernDigits(m.captured(1)).toInt(), label.page, label.box, leftToRight(line),
+                     leftToRight(below)});
     }
     std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
         if (a.page != b.page) {

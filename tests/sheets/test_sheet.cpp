@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A worksheet's questions: drawn from the sheet number alone, by the drill's rules.
+// A worksheet's questions: drawn from the sheet number and the activity alone, by the drill's
+// rules, the same in every writing of the numbers.
 
 #include "core/number_text.h"
 #include "core/place_value_question.h"
+#include "sheet_questions.h"
 #include "sheets/sheet.h"
 #include "sheets/sheet_random.h"
 
@@ -19,28 +21,6 @@ using namespace Qt::Literals::StringLiterals;
 using sheets::Activity;
 
 namespace {
-
-QStringList sheetText(const sheets::Sheet& sheet)
-{
-    QStringList lines;
-    for (const sheets::SheetQuestion& item : sheet.questions) {
-        lines.append(item.reading.isEmpty()
-                         ? item.wholePart + u'|' + item.decimalDigits.at(0) +
-                               item.decimalDigits.at(1) + item.decimalDigits.at(2) + u'|' +
-                               QString::number(item.markedDigit)
-                         : item.reading);
-    }
-    return lines;
-}
-
-sheets::Sheet sheetOf(Activity activity, std::uint64_t number, int questions = 60)
-{
-    sheets::SheetOptions options;
-    options.activity = activity;
-    options.sheetNumber = number;
-    options.questions = questions;
-    return sheets::makeSheet(options);
-}
 
 const float kDivisorOfDigit[3] = {kTenthsDivisor, kHundredthsDivisor, kThousandthsDivisor};
 
@@ -98,85 +78,12 @@ private Q_SLOTS:
             QCOMPARE(sheetText(sheets[i]), sheetText(sheetOf(activity, 15 + i)));
         }
         QCOMPARE(sheetText(sheets[2]), seventeen);
-    }
-
-    // "write 17", "choose 17" and "read 17" share no number.
-    void theActivityEntersTheQuestions()
-    {
-        const auto numbers = [](const sheets::Sheet& sheet) {
-            QSet<QString> seen;
-            for (const sheets::SheetQuestion& item : sheet.questions) {
-                seen.insert(item.reading.isEmpty()
-                                ? item.wholePart + item.decimalDigits.at(0) +
-                                      item.decimalDigits.at(1) + item.decimalDigits.at(2)
-                                : item.reading);
-            }
-            return seen;
-        };
-        const QSet<QString> write = numbers(sheetOf(Activity::Write, 17));
-        QVERIFY(!write.intersects(numbers(sheetOf(Activity::Choose, 17))));
-        QCOMPARE(sheetText(sheetOf(Activity::Write, 17)).size(), 60);
-    }
-
-    // No number twice on a sheet, and the marked places in turn: every three questions mark
-    // each place once. The seeds are those whose sheets once repeated a question or left out a
-    // place, or marked one place up to ten times in a row.
-    void noRepeatsAndEveryPlace_data()
-    {
-        QTest::addColumn<Activity>("activity");
-        QTest::addColumn<quint64>("number");
-        QTest::addColumn<int>("questions");
-        for (const Activity activity : {Activity::Write, Activity::Choose}) {
-            const char* name = activity == Activity::Write ? "write" : "choose";
-            for (const quint64 number : {566511274ULL, 98026292ULL, 123456789ULL, 19ULL, 0ULL}) {
-                for (const int questions : {10, 11, 60}) {
-                    QTest::addRow("%s %llu, %d", name, number, questions)
-                        << activity << number << questions;
-                }
-            }
-        }
-    }
-    void noRepeatsAndEveryPlace()
-    {
-        QFETCH(Activity, activity);
-        QFETCH(quint64, number);
-        QFETCH(int, questions);
-        const sheets::Sheet sheet = sheetOf(activity, number, questions);
-        QCOMPARE(sheet.questions.size(), questions);
-        QSet<QString> numbers;
-        std::array<int, 3> marked{};
-        for (int i = 0; i < questions; ++i) {
-            const sheets::SheetQuestion& item = sheet.questions.at(i);
-            const QString shown = item.wholePart + item.decimalDigits.at(0) +
-                                  item.decimalDigits.at(1) + item.decimalDigits.at(2);
-            QVERIFY2(!numbers.contains(shown), qPrintable(u"question %1"_s.arg(i + 1)));
-            numbers.insert(shown);
-            ++marked.at(item.markedDigit);
-            if (i % 3 == 2) {
-                QCOMPARE(marked, (std::array<int, 3>{(i + 1) / 3, (i + 1) / 3, (i + 1) / 3}));
-            }
-        }
-        const auto [fewest, most] = std::minmax_element(marked.begin(), marked.end());
-        QVERIFY(*most - *fewest <= 1);
-        QVERIFY(*fewest >= questions / 3);
-    }
-
-    // No reading number twice, none with nothing after its waw (0و0, 7و0); seed 19 once had
-    // three numbers twice and 0و0.
-    void readingNumbersNeitherRepeatNorEndInZero_data()
-    {
-        QTest::addColumn<quint64>("number");
-        for (const quint64 number : {19ULL, 0ULL, 17ULL, 999999999ULL}) {
-            QTest::addRow("%llu", number) << number;
-        }
-    }
-    void readingNumbersNeitherRepeatNorEndInZero()
-    {
-        QFETCH(quint64, number);
-        const QStringList numbers = sheetText(sheetOf(Activity::Read, number));
-        QCOMPARE(QSet<QString>(numbers.begin(), numbers.end()).size(), 60);
-        for (const QString& reading : numbers) {
-            QVERIFY2(!reading.endsWith(u"و0"_s), qPrintable(reading));
+        // Another writing gives the same sheet, written otherwise.
+        const QStringList written = sheetText(sheetOf(activity, 17, 60, kArabicIndic));
+        QCOMPARE(written.size(), 60);
+        for (int i = 0; i < 60; ++i) {
+            QVERIFY(written[i] != seventeen[i]);
+            QCOMPARE(westernDigits(written[i]), seventeen[i]);
         }
     }
 
@@ -200,6 +107,33 @@ private Q_SLOTS:
                  (QStringList{u" و655|348|1"_s, u" و3|142|2"_s, u" و876|579|0"_s}));
         QCOMPARE(sheetText(sheetOf(Activity::Read, 17, 10)).mid(0, 3),
                  (QStringList{u"7و208"_s, u"837و7"_s, u"82و334"_s}));
+        // Another writing draws the same questions, only written otherwise.
+        QCOMPARE(sheetText(sheetOf(Activity::Write, 17, 10, kArabicIndic)).mid(0, 3),
+                 (QStringList{u" و٦٥٥|٣٤٨|1"_s, u" و٣|١٤٢|2"_s, u" و٨٧٦|٥٧٩|0"_s}));
+        QCOMPARE(sheetText(sheetOf(Activity::Read, 17, 10, kArabicIndic)).mid(0, 3),
+                 (QStringList{u"٧و٢٠٨"_s, u"٨٣٧و٧"_s, u"٨٢و٣٣٤"_s}));
+    }
+
+    // The candidates and the key are written as the questions are.
+    void answersAreWrittenAsTheQuestions_data()
+    {
+        QTest::addColumn<core::NumberWriting>("writing");
+        QTest::newRow("Arabic-Indic") << kArabicIndic;
+        QTest::newRow("comma") << core::NumberWriting(U'0', U',');
+    }
+    void answersAreWrittenAsTheQuestions()
+    {
+        QFETCH(core::NumberWriting, writing);
+        const sheets::Sheet plain = sheetOf(Activity::Choose, 17);
+        const sheets::Sheet written = sheetOf(Activity::Choose, 17, 60, writing);
+        for (qsizetype i = 0; i < plain.questions.size(); ++i) {
+            const PlaceValueQuestion& q = written.questions.at(i).question;
+            QCOMPARE(q.CorrectAnswer, plain.questions.at(i).question.CorrectAnswer);
+            QCOMPARE(sheets::answerText(written.questions.at(i)),
+                     FormatNumber(q.CorrectAnswer, writing));
+            QCOMPARE(written.questions.at(i).candidates.at(1),
+                     FormatNumber(q.ChosenDigit / 100.0F, writing));
+        }
     }
 
     void questionsFollowTheDrillsRules_data()

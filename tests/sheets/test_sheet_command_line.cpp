@@ -4,11 +4,13 @@
 // The worksheet maker's command line, run as a real process: a wrong option or value says so
 // in one line on standard error, ends with status 2 and writes nothing.
 
+#include "core/number_text.h"
 #include "sheet_tools.h"
 #include "sheets/command_line.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,6 +76,12 @@ private Q_SLOTS:
         row("empty seed", {u"--seed="_s}, u"--seed"_s);
         row("seed too large", {u"--seed=1000000000"_s}, u"1000000000"_s);
         row("unknown mark", {u"+--mark"_s, u"+blue"_s}, u"blue"_s);
+        row("unknown digits", {u"+--digits"_s, u"+roman"_s},
+            u"--digits must be western or arabic, not 'roman'"_s);
+        row("digits in Arabic", {u"+--digits"_s, u"+٠١٢"_s}, u"٠١٢"_s);
+        row("unknown separator", {u"+--separator"_s, u"+dot"_s},
+            u"--separator must be point, comma or arabic, not 'dot'"_s);
+        row("separator as a character", {u"+--separator=,"_s}, u"','"_s);
         // What does not apply to the reading activity is refused, each the same way.
         row("answers for reading", {u"--activity=read"_s, u"+--answers"_s},
             u"--answers does not apply to the read activity"_s);
@@ -81,6 +89,8 @@ private Q_SLOTS:
             u"--mark does not apply to the read activity"_s);
         row("key file for reading", {u"--activity=read"_s, u"+--key-output"_s, u"+@/key.pdf"_s},
             u"--key-output does not apply to the read activity"_s);
+        row("separator for reading", {u"--activity=read"_s, u"+--separator"_s, u"+comma"_s},
+            u"--separator does not apply to the read activity"_s);
         row("no pupils", {u"+--pupils"_s, u"+0"_s},
             u"--pupils must be a whole number from 1 to 60"_s);
         row("61 pupils", {u"+--pupils"_s, u"+61"_s}, u"'61'"_s);
@@ -171,11 +181,27 @@ private Q_SLOTS:
 
     void everyOptionIsRead()
     {
-        const sheets::CommandLine parsed = sheets::parseCommandLine(
-            {u"--activity=choose"_s, u"--questions"_s, u"60"_s, u"--seed"_s, u"0999"_s,
-             u"--answers"_s, u"--mark"_s, u"underline"_s, u"--school"_s, u" مدرسة  النور "_s,
-             u"--class"_s, u"6 ب"_s, u"--name-line"_s, u"--pupils=30"_s, u"--key-output"_s,
-             u"k.pdf"_s, u"--output"_s, u"-"_s});
+        const sheets::CommandLine parsed = sheets::parseCommandLine({u"--activity=choose"_s,
+                                                                     u"--questions"_s,
+                                                                     u"60"_s,
+                                                                     u"--seed"_s,
+                                                                     u"0999"_s,
+                                                                     u"--answers"_s,
+                                                                     u"--mark"_s,
+                                                                     u"underline"_s,
+                                                                     u"--school"_s,
+                                                                     u" مدرسة  النور "_s,
+                                                                     u"--class"_s,
+                                                                     u"6 ب"_s,
+                                                                     u"--name-line"_s,
+                                                                     u"--pupils=30"_s,
+                                                                     u"--key-output"_s,
+                                                                     u"k.pdf"_s,
+                                                                     u"--digits"_s,
+                                                                     u"arabic"_s,
+                                                                     u"--separator=comma"_s,
+                                                                     u"--output"_s,
+                                                                     u"-"_s});
         QCOMPARE(parsed.error, QString());
         QCOMPARE(parsed.action, sheets::CommandLine::Action::WriteSheets);
         sheets::SheetOptions expected;
@@ -188,9 +214,47 @@ private Q_SLOTS:
         expected.className = u"6 ب"_s;
         expected.nameAndDateLine = true;
         expected.pupils = 30;
+        expected.writing =
+            core::NumberWriting(core::DigitSet::ArabicIndic, core::SeparatorKind::Comma);
         QVERIFY(parsed.options == expected);
         QCOMPARE(parsed.output, u"-"_s);
         QCOMPARE(parsed.keyOutput, u"k.pdf"_s);
+    }
+
+    // Each of the digits and the separator is the regional settings' one unless named.
+    void writingIsTheRegionalSettingsButForWhatIsNamed_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("named");
+        QTest::addColumn<QString>("sevenHundredths");
+        QTest::newRow("C") << u"C"_s << QStringList() << u"0.07"_s;
+        QTest::newRow("ar_EG") << u"ar_EG"_s << QStringList() << u"٠٫٠٧"_s;
+        QTest::newRow("ar_MA") << u"ar_MA"_s << QStringList() << u"0,07"_s;
+        QTest::newRow("ar_EG, western digits")
+            << u"ar_EG"_s << QStringList{u"--digits=western"_s} << u"0٫07"_s;
+        QTest::newRow("ar_MA, Arabic-Indic digits")
+            << u"ar_MA"_s << QStringList{u"--digits=arabic"_s} << u"٠,٠٧"_s;
+        QTest::newRow("ar_EG, point")
+            << u"ar_EG"_s << QStringList{u"--separator=point"_s} << u"٠.٠٧"_s;
+        QTest::newRow("C, both named")
+            << u"C"_s << QStringList{u"--separator=arabic"_s, u"--digits=arabic"_s} << u"٠٫٠٧"_s;
+        QTest::newRow("fr_FR, comma named too")
+            << u"fr_FR"_s << QStringList{u"--separator=comma"_s, u"--digits=western"_s}
+            << u"0,07"_s;
+    }
+    void writingIsTheRegionalSettingsButForWhatIsNamed()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, named);
+        QFETCH(QString, sevenHundredths);
+        QLocale::setDefault(QLocale(locale));
+        const sheets::CommandLine parsed =
+            sheets::parseCommandLine(QStringList{u"--activity=write"_s, u"--questions=10"_s,
+                                                 u"--seed=1"_s, u"--output=a.pdf"_s} +
+                                     named);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(parsed.error, QString());
+        QCOMPARE(FormatNumber(0.07F, parsed.options.writing), sevenHundredths);
     }
 
     // The command line never needs a display, whatever platform the environment names.

@@ -70,6 +70,15 @@ private Q_SLOTS:
         add("30 pupils, write 30, key", {Activity::Write, red, 30, true, Header::Short, 30}, 30, 5);
         add("7 pupils, choose 60, key", {Activity::Choose, red, 60, true, Header::None, 7}, 14, 2);
         add("3 pupils, read 15", {Activity::Read, red, 15, true, Header::Short, 3}, 3, 0);
+        // Arabic-Indic digits, whose widths differ, and the Arabic separator.
+        add("choose 60, key, header, Arabic-Indic",
+            {Activity::Choose, red, 60, true, Header::Short, 1, kArabicIndic}, 2, 1);
+        add("choose 30, longest header, Arabic-Indic",
+            {Activity::Choose, underline, 30, false, Header::Longest, 1, kArabicIndic}, 1, 0);
+        add("2 pupils, write 10, key, Arabic-Indic",
+            {Activity::Write, underline, 10, true, Header::Short, 2, kArabicIndic}, 2, 1);
+        add("read 60, Arabic-Indic",
+            {Activity::Read, red, 60, false, Header::Short, 1, kArabicIndic}, 2, 0);
     }
     void nothingOverlaps()
     {

@@ -110,6 +110,8 @@ private Q_SLOTS:
             << Case{Activity::Choose, DigitMark::Underline, 30, false, Header::Longest};
         QTest::newRow("10") << Case{Activity::Choose, DigitMark::Red, 10};
         QTest::newRow("16") << Case{Activity::Choose, DigitMark::Red, 16};
+        QTest::newRow("60, Arabic-Indic")
+            << Case{Activity::Choose, DigitMark::Red, 60, false, Header::Short, 1, kArabicIndic};
     }
     void valuesHaveRoomToCircle()
     {
@@ -117,7 +119,7 @@ private Q_SLOTS:
         const sheets::SheetLayout layout = layOut(sheet);
         int values = 0;
         for (const sheets::PlacedText& value : layout.texts) {
-            if (!value.text.startsWith(u"0."_s)) {
+            if (!value.text.startsWith(sheet.writing.write("0."))) {
                 continue;
             }
             ++values;

@@ -24,11 +24,12 @@ using sheets::Activity;
 
 namespace {
 
-QString tenthsEtc(int place, int digit)
+QString tenthsEtc(int place, int digit, const core::NumberWriting& writing)
 {
     return FormatNumber(static_cast<float>(digit) / (place == 0   ? 10.0F
                                                      : place == 1 ? 100.0F
-                                                                  : 1000.0F));
+                                                                  : 1000.0F),
+                        writing);
 }
 
 } // namespace
@@ -71,20 +72,37 @@ private Q_SLOTS:
 
     // What the sheet shows, read back: every question once, shown as the drill shows it, no
     // number twice; the key's answer the value of a non-zero digit of that question at its
-    // place, and the marked places in turn, each place marked once in every three questions.
+    // place, and the marked places in turn, each place marked once in every three questions;
+    // in the digits and with the separator asked for.
     void sheetAndKeyFollowTheRules_data()
     {
         QTest::addColumn<Activity>("activity");
         QTest::addColumn<QString>("name");
-        QTest::newRow("write") << Activity::Write << u"write"_s;
-        QTest::newRow("choose") << Activity::Choose << u"choose"_s;
+        QTest::addColumn<QStringList>("writingOptions");
+        QTest::addColumn<core::NumberWriting>("writing");
+        const QStringList arabic = {u"--digits"_s, u"arabic"_s, u"--separator"_s, u"arabic"_s};
+        QTest::newRow("write") << Activity::Write << u"write"_s << QStringList()
+                               << core::NumberWriting();
+        QTest::newRow("choose") << Activity::Choose << u"choose"_s << QStringList()
+                                << core::NumberWriting();
+        QTest::newRow("write, Arabic-Indic")
+            << Activity::Write << u"write"_s << arabic << kArabicIndic;
+        QTest::newRow("choose, Arabic-Indic")
+            << Activity::Choose << u"choose"_s << arabic << kArabicIndic;
+        QTest::newRow("choose, comma")
+            << Activity::Choose << u"choose"_s << QStringList{u"--separator"_s, u"comma"_s}
+            << core::NumberWriting(U'0', U',');
     }
     void sheetAndKeyFollowTheRules()
     {
         QFETCH(Activity, activity);
         QFETCH(QString, name);
-        const QString pdf = write(u"key.pdf"_s, {u"--activity"_s, name, u"--questions"_s, u"60"_s,
-                                                 u"--seed"_s, u"4242"_s, u"--answers"_s});
+        QFETCH(QStringList, writingOptions);
+        QFETCH(core::NumberWriting, writing);
+        const QString pdf =
+            write(u"key.pdf"_s, QStringList{u"--activity"_s, name, u"--questions"_s, u"60"_s,
+                                            u"--seed"_s, u"4242"_s, u"--answers"_s} +
+                                    writingOptions);
         QVERIFY(!pdf.isEmpty());
         const QList<Word> words = pdfWords(pdf);
         const QMap<int, Row> questions = numberedRows(words, 0, 1);
@@ -100,6 +118,7 @@ private Q_SLOTS:
         options.activity = activity;
         options.questions = 60;
         options.sheetNumber = 4242;
+        options.writing = writing;
         const sheets::Sheet model = sheets::makeSheet(options);
         const QRegularExpression shown(u"^(0|[1-9][0-9]{0,2}) و ([0-9]) ([0-9]) ([0-9])$"_s);
         QSet<QString> numbers;
@@ -110,10 +129,11 @@ private Q_SLOTS:
             // The values to circle stand left of the number on its line.
             const qsizetype values = activity == Activity::Choose ? 3 : 0;
             const QString number = row.line.mid(values).join(u' ');
-            const auto m = shown.match(number);
+            const auto m = shown.match(westernDigits(number));
             QVERIFY2(m.hasMatch(), qPrintable(u"%1: %2"_s.arg(n).arg(row.line.join(u' '))));
             QVERIFY(row.below.isEmpty());
-            QCOMPARE(u" و"_s + m.captured(1), model.questions[n - 1].wholePart);
+            QCOMPARE(number.section(u' ', 0, 0), writing.writeWhole(m.captured(1).toInt()));
+            QCOMPARE(u" و"_s + m.captured(1), westernDigits(model.questions[n - 1].wholePart));
             QVERIFY2(!numbers.contains(number), qPrintable(number));
             numbers.insert(number);
             const QString answer = key[n];
@@ -121,7 +141,7 @@ private Q_SLOTS:
             for (int place = 0; place < 3; ++place) {
                 const int digit = m.captured(2 + place).toInt();
                 if (digit != 0) {
-                    valuesOfNonZeroDigits.append(tenthsEtc(place, digit));
+                    valuesOfNonZeroDigits.append(tenthsEtc(place, digit, writing));
                 }
             }
             QVERIFY2(valuesOfNonZeroDigits.contains(answer), qPrintable(answer));
@@ -132,17 +152,30 @@ private Q_SLOTS:
             }
             if (activity == Activity::Choose) {
                 // Thousandths at the right, tenths at the left: read left to right, tenths first.
-                const int digit = QString(answer.back()).toInt();
-                QCOMPARE(row.line.mid(0, 3), (QStringList{tenthsEtc(0, digit), tenthsEtc(1, digit),
-                                                          tenthsEtc(2, digit)}));
+                const int digit = westernDigits(answer.back()).toInt();
+                QCOMPARE(row.line.mid(0, 3),
+                         (QStringList{tenthsEtc(0, digit, writing), tenthsEtc(1, digit, writing),
+                                      tenthsEtc(2, digit, writing)}));
             }
         }
     }
 
+    void readingNumbersAreTheModels_data()
+    {
+        QTest::addColumn<QStringList>("writingOptions");
+        QTest::addColumn<core::NumberWriting>("writing");
+        QTest::newRow("0 to 9") << QStringList() << core::NumberWriting();
+        QTest::newRow("Arabic-Indic")
+            << QStringList{u"--digits"_s, u"arabic"_s} << core::NumberWriting(U'\u0660', U'.');
+    }
     void readingNumbersAreTheModels()
     {
-        const QString pdf = write(u"read.pdf"_s, {u"--activity"_s, u"read"_s, u"--questions"_s,
-                                                  u"60"_s, u"--seed"_s, u"7"_s});
+        QFETCH(QStringList, writingOptions);
+        QFETCH(core::NumberWriting, writing);
+        const QString pdf =
+            write(u"read.pdf"_s, QStringList{u"--activity"_s, u"read"_s, u"--questions"_s, u"60"_s,
+                                             u"--seed"_s, u"7"_s} +
+                                     writingOptions);
         QVERIFY(!pdf.isEmpty());
         const QMap<int, Row> rows = numberedRows(pdfWords(pdf), 0, 1);
         QCOMPARE(rows.size(), 60);
@@ -150,6 +183,7 @@ private Q_SLOTS:
         options.activity = Activity::Read;
         options.questions = 60;
         options.sheetNumber = 7;
+        options.writing = writing;
         const sheets::Sheet model = sheets::makeSheet(options);
         QSet<QString> readings;
         // The first number stands at the right, as on the reading practice screen.
@@ -157,7 +191,7 @@ private Q_SLOTS:
             const QStringList numbers = model.questions[n - 1].reading.split(u'و');
             QCOMPARE(numbers.size(), 2);
             QCOMPARE(rows[n].line, QStringList{numbers[1] + u'و' + numbers[0]});
-            QVERIFY(numbers[1] != u"0"_s);
+            QVERIFY(numbers[1] != writing.writeWhole(0));
             readings.insert(rows[n].line.first());
         }
         QCOMPARE(readings.size(), 60); // no number twice
