@@ -3,8 +3,8 @@
 
 #include "toolkit/label.h"
 #include "toolkit/colours.h"
+#include "toolkit/screen.h"
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextLayout>
@@ -32,8 +32,9 @@ Qt::Alignment horizontalFlag(Alignment alignment)
 
 } // namespace
 
-Label::Label(QWidget* screen, const LabelDesign& design)
+Label::Label(Screen* screen, const LabelDesign& design)
     : QWidget(screen)
+    , screen_(screen)
     , caption_(design.caption)
     , colour_(design.colour)
     , alignment_(design.alignment)
@@ -188,110 +189,11 @@ bool Label::event(QEvent* event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        if (passOn(static_cast<QMouseEvent*>(event))) {
-            return true;
-        }
-        break;
+        screen_->routeMouse(*this, *static_cast<QMouseEvent*>(event));
+        return true;
     default:
-        break;
+        return QWidget::event(event);
     }
-    return QWidget::event(event);
-}
-
-bool Label::passOn(QMouseEvent* event)
-{
-    QWidget* screen = parentWidget();
-    if (screen == nullptr) {
-        return false;
-    }
-    const QPointF point = mapToParent(event->position());
-    QWidget* target = nullptr;
-    if (event->type() == QEvent::MouseButtonRelease) {
-        // The release follows its press, wherever the pointer is now.
-        target = pressPassedTo_;
-        pressPassedTo_ = nullptr;
-    } else {
-        target = reactingWidgetAt(screen, point.toPoint());
-        if (target == this) {
-            target = nullptr;
-        }
-        if (event->type() != QEvent::MouseMove) {
-            pressPassedTo_ = target;
-        }
-    }
-    if (target == nullptr) {
-        return false;
-    }
-    QMouseEvent passed(event->type(), target->mapFrom(screen, point), event->scenePosition(),
-                       event->globalPosition(), event->button(), event->buttons(),
-                       event->modifiers(), event->pointingDevice());
-    passed.setTimestamp(event->timestamp());
-    if (event->type() == QEvent::MouseButtonPress &&
-        (target->focusPolicy() & Qt::ClickFocus) != 0) {
-        target->setFocus(Qt::MouseFocusReason);
-    }
-    QCoreApplication::sendEvent(target, &passed);
-    event->accept(); // taken where it belongs: it must not travel on to the screen as well
-    return true;
-}
-
-void Label::mousePressEvent(QMouseEvent* event)
-{
-    // Accepting the press makes the release come here as well.
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void Label::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       reactingBox_.contains(mapToParent(event->position()).toPoint());
-    pressed_ = false;
-    if (click) {
-        Q_EMIT clicked();
-    }
-    event->accept();
-}
-
-void Label::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    // The second press of a double-click is no press: its release clicks nothing.
-    pressed_ = false;
-    event->accept();
-}
-
-void Label::mouseMoveEvent(QMouseEvent* event)
-{
-    Q_EMIT mouseMoved();
-    event->accept();
-}
-
-QWidget* reactingWidgetAt(QWidget* screen, QPoint point)
-{
-    QWidget* topmost = nullptr;
-    const QObjectList& children = screen->children();
-    for (auto it = children.crbegin(); it != children.crend(); ++it) {
-        auto* child = qobject_cast<QWidget*>(*it);
-        if (child == nullptr || child->isWindow() || !child->isVisibleTo(screen) ||
-            child->testAttribute(Qt::WA_TransparentForMouseEvents)) {
-            continue;
-        }
-        const auto* label = qobject_cast<const Label*>(child);
-        const bool reacts = label != nullptr ? label->reactingBox().contains(point)
-                                             : child->geometry().contains(point);
-        if (!reacts) {
-            continue;
-        }
-        if (label != nullptr && label->isClickable()) {
-            return child;
-        }
-        if (topmost == nullptr) {
-            QWidget* inner =
-                label != nullptr ? nullptr : child->childAt(child->mapFromParent(point));
-            topmost = inner != nullptr ? inner : child;
-        }
-    }
-    return topmost != nullptr ? topmost : screen;
 }
 
 } // namespace tk

@@ -10,10 +10,11 @@
 #include "toolkit/fonts.h"
 
 #include <QMetaMethod>
-#include <QPointer>
 #include <QWidget>
 
 namespace tk {
+
+class Screen;
 
 enum class Alignment { Left, Right, Centre };
 
@@ -35,13 +36,13 @@ struct LabelDesign {
 // edge when right-justified, the centre when centred, the left edge otherwise; the top stays.
 // It never leaves its window. Right-to-left labels lay their caption out as a right-to-left
 // paragraph, whatever character it begins with.
-// Mouse contract: a label takes clicks and moves only inside its reacting box (its designed box;
-// for a self-sizing label the caption's width at the designed top and height); elsewhere in its
-// widget, which is as large as its ink, the event goes to whatever reacts at that point.
+// Mouse contract: a label reacts only inside its reacting box (its designed box; for a
+// self-sizing label the caption's width at the designed top and height). It forwards every mouse
+// event its widget, which is as large as its ink, receives to its screen, which routes it.
 class Label : public QWidget {
     Q_OBJECT
 public:
-    Label(QWidget* screen, const LabelDesign& design);
+    Label(Screen* screen, const LabelDesign& design);
 
     void setCaption(const QString& caption);
     const QString& caption() const { return caption_; }
@@ -63,16 +64,13 @@ public:
     QSizeF captionSize() const;
 
 Q_SIGNALS:
+    // Raised by the screen, which routes the mouse.
     void clicked();
     void mouseMoved();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     struct Overhang {
@@ -88,10 +86,8 @@ private:
     };
     LaidOut layOutCaption() const;
     void fitToCaption();
-    // Hands a mouse event outside the reacting box on to what reacts at its point; false when
-    // the event is this label's own.
-    bool passOn(QMouseEvent* event);
 
+    Screen* screen_;
     QString caption_;
     core::ColourValue colour_;
     Alignment alignment_;
@@ -102,12 +98,6 @@ private:
     LaidOut laidOut_;
     QRect inkBox_;      // in the parent's coordinates
     QRect reactingBox_; // in the parent's coordinates
-    bool pressed_ = false;
-    QPointer<QWidget> pressPassedTo_; // where the release of a passed-on press goes too
 };
-
-// What takes the mouse at a point of a screen (its coordinates): a clickable label reacting there,
-// else the topmost control reacting there, else the screen itself. Shapes never react.
-QWidget* reactingWidgetAt(QWidget* screen, QPoint point);
 
 } // namespace tk
