@@ -65,12 +65,7 @@ ExerciseScreen::ExerciseScreen(const ExerciseDesign& design)
                                   .autoSize = true,
                                   .visible = false}))
     , Timer1(new tk::Timer(this, QStringLiteral("Timer1"), kFeedbackMs, false))
-{
-    // The feedback label, sized to the long wrong-answer text in a tall face, reaches down over
-    // the return and exit labels: keep those two on top so they still take their clicks.
-    returnLabel()->raise();
-    exitLabel()->raise();
-}
+{}
 
 tk::Label* ExerciseScreen::numberLabel(NumberLabel label) const
 {

@@ -7,51 +7,30 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTextLayout>
-#include <QTextOption>
-
-#include <algorithm>
-#include <cmath>
 
 namespace tk {
-
-namespace {
-
-Qt::Alignment horizontalFlag(Alignment alignment)
-{
-    switch (alignment) {
-    case Alignment::Left:
-        return Qt::AlignLeft;
-    case Alignment::Right:
-        return Qt::AlignRight;
-    case Alignment::Centre:
-        return Qt::AlignHCenter;
-    }
-    return Qt::AlignLeft;
-}
-
-} // namespace
 
 Label::Label(Screen* screen, const LabelDesign& design)
     : QWidget(screen)
     , screen_(screen)
+    , design_(design)
     , caption_(design.caption)
     , colour_(design.colour)
-    , alignment_(design.alignment)
-    , autoSize_(design.autoSize)
-    , rightToLeft_(design.rightToLeft)
-    , centreOnWindow_(design.centreOnWindow)
-    , box_(design.box)
+    , painter_(makeFont(design.font), design.rightToLeft,
+               {.box = design.box,
+                .alignment = design.alignment,
+                .autoSize = design.autoSize,
+                .centreOnWindow = design.centreOnWindow,
+                .window = screen->size()})
 {
     setObjectName(design.name);
     setFont(makeFont(design.font));
     setAutoFillBackground(false); // transparent: the window shows through
     // Tracking makes moves over a label the label's own, never the background's.
     setMouseTracking(true);
-    setGeometry(core::twipsToPixels(box_.left), core::twipsToPixels(box_.top),
-                core::twipsToPixels(box_.width), core::twipsToPixels(box_.height));
     setAccessibleName(caption_);
-    fitToCaption();
+    painter_.setCaption(caption_);
+    setGeometry(placement().widgetBox);
     setVisible(design.visible);
 }
 
@@ -62,7 +41,8 @@ void Label::setCaption(const QString& caption)
     }
     caption_ = caption;
     setAccessibleName(caption_);
-    fitToCaption();
+    painter_.setCaption(caption_);
+    setGeometry(placement().widgetBox);
     update();
 }
 
@@ -75,111 +55,10 @@ void Label::setTextColour(core::ColourValue colour)
     update();
 }
 
-Label::LaidOut Label::layOutCaption() const
-{
-    // Laid out as painted, so the height covers every face the caption falls back to.
-    QTextOption option;
-    option.setTextDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
-    option.setWrapMode(QTextOption::NoWrap);
-    QTextLayout layout(caption_, font());
-    layout.setTextOption(option);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    const QFontMetricsF metrics(font());
-    const QRectF ink = metrics.tightBoundingRect(caption_);
-    if (!line.isValid()) {
-        return {0.0, metrics.height(), ink, {}};
-    }
-    // Swashes of some letters reach beyond the laid-out text; the box makes room for them.
-    const double textWidth = line.naturalTextWidth();
-    return {textWidth,
-            std::max(line.height(), metrics.height()),
-            ink,
-            {std::max(0.0, -ink.left()), std::max(0.0, ink.right() - textWidth)}};
-}
-
-QSizeF Label::captionSize() const
-{
-    return {laidOut_.overhang.left + laidOut_.textWidth + laidOut_.overhang.right, laidOut_.height};
-}
-
-void Label::fitToCaption()
-{
-    // A fixed box is kept unless the caption's ink needs more room: nothing is ever clipped.
-    laidOut_ = layOutCaption();
-    const QSizeF caption = captionSize();
-    const int captionWidth = static_cast<int>(std::ceil(caption.width()));
-    const int captionHeight = static_cast<int>(std::ceil(caption.height()));
-    const int inkHeight = static_cast<int>(std::ceil(laidOut_.ink.height()));
-    const int width =
-        autoSize_ ? captionWidth : std::max(captionWidth, core::twipsToPixels(box_.width));
-    const int height =
-        autoSize_ ? captionHeight : std::max(inkHeight, core::twipsToPixels(box_.height));
-
-    int left = 0;
-    if (centreOnWindow_ && parentWidget() != nullptr) {
-        left = (parentWidget()->width() - width) / 2;
-    } else {
-        switch (alignment_) {
-        case Alignment::Left:
-            left = core::twipsToPixels(box_.left);
-            break;
-        case Alignment::Right:
-            left = core::twipsToPixels(box_.right()) - width;
-            break;
-        case Alignment::Centre:
-            left = static_cast<int>(std::lround(static_cast<double>(box_.doubleCentreX()) /
-                                                    (2.0 * core::kTwipsPerPixel) -
-                                                width / 2.0));
-            break;
-        }
-    }
-    int top = core::twipsToPixels(box_.top);
-    if (parentWidget() != nullptr) {
-        left = std::clamp(left, 0, std::max(0, parentWidget()->width() - width));
-        top = std::clamp(top, 0, std::max(0, parentWidget()->height() - height));
-    }
-    inkBox_ = QRect(left, top, width, height);
-    const QRect designed(core::twipsToPixels(box_.left), core::twipsToPixels(box_.top),
-                         core::twipsToPixels(box_.width), core::twipsToPixels(box_.height));
-    if (autoSize_) {
-        // The caption's own width, where it is painted in the ink box, at the designed height.
-        const double spare = width - caption.width();
-        const double share = alignment_ == Alignment::Left    ? 0.0
-                             : alignment_ == Alignment::Right ? 1.0
-                                                              : 0.5;
-        const double textLeft = left + laidOut_.overhang.left + spare * share;
-        const int from = std::max(left, static_cast<int>(std::lround(textLeft)));
-        const int to =
-            std::min(left + width, static_cast<int>(std::lround(textLeft + laidOut_.textWidth)));
-        reactingBox_ = QRect(from, designed.top(), std::max(0, to - from), designed.height());
-    } else {
-        reactingBox_ = designed;
-    }
-    setGeometry(inkBox_.united(reactingBox_));
-}
-
 void Label::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(font());
-    painter.setPen(toQColor(colour_));
-    QTextOption option(horizontalFlag(alignment_) | Qt::AlignTop | Qt::AlignAbsolute);
-    option.setTextDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
-    option.setWrapMode(QTextOption::NoWrap);
-    const Overhang& overhang = laidOut_.overhang;
-    const QRectF inkArea(inkBox_.translated(-pos()));
-    QRectF area = inkArea.adjusted(overhang.left, 0, -overhang.right, 0);
-    const QFontMetricsF metrics(font());
-    if (!autoSize_ && metrics.height() > inkArea.height()) {
-        // The face's line is taller than the designed box: centre the ink in the box instead.
-        const QRectF& ink = laidOut_.ink;
-        area.translate(0, (inkArea.height() - ink.height()) / 2 - (metrics.ascent() + ink.top()));
-        area.setHeight(metrics.height());
-    }
-    painter.drawText(area, caption_, option);
+    painter_.paint(painter, pos(), toQColor(colour_));
 }
 
 bool Label::event(QEvent* event)

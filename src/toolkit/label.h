@@ -7,6 +7,7 @@
 
 #include "core/colour_value.h"
 #include "core/twips.h"
+#include "toolkit/caption_painter.h"
 #include "toolkit/fonts.h"
 
 #include <QMetaMethod>
@@ -15,8 +16,6 @@
 namespace tk {
 
 class Screen;
-
-enum class Alignment { Left, Right, Centre };
 
 struct LabelDesign {
     QString name;
@@ -32,13 +31,10 @@ struct LabelDesign {
     bool centreOnWindow = false;
 };
 
-// A self-sizing label keeps one point of its designed box as its caption changes: the right
-// edge when right-justified, the centre when centred, the left edge otherwise; the top stays.
-// It never leaves its window. Right-to-left labels lay their caption out as a right-to-left
-// paragraph, whatever character it begins with.
-// Mouse contract: a label reacts only inside its reacting box (its designed box; for a
-// self-sizing label the caption's width at the designed top and height). It forwards every mouse
-// event its widget, which is as large as its ink, receives to its screen, which routes it.
+// A label places and paints its caption through its CaptionPainter (placeCaption tells where)
+// and reacts only inside its reacting box. It forwards every mouse event its widget receives to
+// its screen, which routes the mouse. Right-to-left labels lay their caption out as a
+// right-to-left paragraph, whatever character it begins with.
 class Label : public QWidget {
     Q_OBJECT
 public:
@@ -48,20 +44,15 @@ public:
     const QString& caption() const { return caption_; }
     void setTextColour(core::ColourValue colour);
     core::ColourValue textColour() const { return colour_; }
-    Alignment alignment() const { return alignment_; }
-    bool isRightToLeft() const { return rightToLeft_; }
-    bool isAutoSize() const { return autoSize_; }
     // Whether anything reacts to a click on it.
     bool isClickable() const { return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked)); }
+    // Whether the label reacts at this point of its screen.
+    bool reactsAt(QPoint point) const { return painter_.reactsAt(point); }
 
-    // Width the caption needs as laid out, its ink included, in logical pixels.
-    double captionWidth() const { return captionSize().width(); }
-    // Width of the laid-out caption without the ink that reaches beyond it, in logical pixels.
-    double textWidth() const { return laidOut_.textWidth; }
-    // Where the label takes the mouse, in its parent's coordinates.
-    QRect reactingBox() const { return reactingBox_; }
-    // Width and height of the caption as laid out, in logical pixels.
-    QSizeF captionSize() const;
+    // What it was made from; caption() and textColour() are what it shows now.
+    const LabelDesign& design() const { return design_; }
+    // Where its caption stands and where it reacts, in its screen's coordinates.
+    const CaptionPlacement& placement() const { return painter_.placement(); }
 
 Q_SIGNALS:
     // Raised by the screen, which routes the mouse.
@@ -73,31 +64,11 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    struct Overhang {
-        double left = 0;
-        double right = 0;
-    };
-    // The caption as laid out; made again only when the caption changes.
-    struct LaidOut {
-        double textWidth = 0;
-        double height = 0;
-        QRectF ink; // relative to the baseline
-        Overhang overhang;
-    };
-    LaidOut layOutCaption() const;
-    void fitToCaption();
-
     Screen* screen_;
+    LabelDesign design_;
     QString caption_;
     core::ColourValue colour_;
-    Alignment alignment_;
-    bool autoSize_;
-    bool rightToLeft_;
-    bool centreOnWindow_;
-    core::TwipsRect box_;
-    LaidOut laidOut_;
-    QRect inkBox_;      // in the parent's coordinates
-    QRect reactingBox_; // in the parent's coordinates
+    CaptionPainter painter_;
 };
 
 } // namespace tk

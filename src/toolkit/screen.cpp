@@ -181,8 +181,7 @@ QWidget* Screen::reactingControlAt(QPoint point) const
             continue;
         }
         auto* label = qobject_cast<Label*>(control);
-        if (label != nullptr ? !label->reactingBox().contains(point)
-                             : !control->geometry().contains(point)) {
+        if (label != nullptr ? !label->reactsAt(point) : !control->geometry().contains(point)) {
             continue;
         }
         if (label != nullptr && label->isClickable()) {
@@ -225,7 +224,7 @@ void Screen::routeMouse(QWidget& receiver, QMouseEvent& event)
             break;
         case QEvent::MouseButtonRelease: {
             const bool click = pressedLabel_ == label && event.button() == Qt::LeftButton &&
-                               label->reactingBox().contains(point.toPoint());
+                               label->reactsAt(point.toPoint());
             pressedLabel_ = nullptr;
             if (click) {
                 Q_EMIT label->clicked();

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// A label's caption as the face makes it: laid out once per caption, measured, placed, hit-tested
+// and painted. A plain class: the label widget only forwards its paint events to it, and the
+// screen asks it where the label reacts.
+
+#include "toolkit/caption_placement.h"
+
+#include <QFont>
+#include <QString>
+#include <QTextLayout>
+
+class QColor;
+class QPainter;
+
+namespace tk {
+
+class CaptionPainter {
+public:
+    CaptionPainter(const QFont& font, bool rightToLeft, const CaptionFrame& frame);
+
+    void setCaption(const QString& caption);
+    const CaptionMeasure& measure() const { return measure_; }
+    const CaptionPlacement& placement() const { return placement_; }
+    // Whether a point of the screen is one where the label reacts.
+    bool reactsAt(QPoint point) const { return placement_.reactingBox.contains(point); }
+
+    // Paints the caption on a widget whose top-left corner stands at that point of the screen.
+    void paint(QPainter& painter, QPoint widgetTopLeft, const QColor& colour) const;
+
+private:
+    bool rightToLeft_;
+    CaptionFrame frame_;
+    QTextLayout layout_;
+    QPointF textStart_; // the left end of the glyphs' advances on the baseline, in the layout
+    CaptionMeasure measure_;
+    CaptionPlacement placement_;
+};
+
+} // namespace tk
