@@ -40,7 +40,7 @@ inline tk::Face toolkitFace(Face face)
         return tk::Face::MsSansSerif;
     case Face::Arial:
         return tk::Face::Arial;
-    case Face::None:
+    case Face::Unset:
     case Face::ArabicTransparent:
         break;
     }

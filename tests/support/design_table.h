@@ -24,7 +24,7 @@ struct Box {
 };
 
 enum class Kind { Label, Shape, TextBox, Button };
-enum class Face { None, ArabicTransparent, MsSansSerif, Arial };
+enum class Face { Unset, ArabicTransparent, MsSansSerif, Arial };
 enum class Align { Left, Right, Centre };
 
 constexpr std::uint32_t rgb(int red, int green, int blue)
@@ -40,7 +40,7 @@ struct Control {
     Kind kind = Kind::Label;
     Box box;
     const char16_t* caption = nullptr; // the designed caption of a label or button
-    Face face = Face::None;
+    Face face = Face::Unset;
     double points = 0;
     bool bold = false;
     // Text colour (label, text box); face (button); fill (shape).
@@ -93,7 +93,7 @@ constexpr Control label(const char* screen, const char* name, Box box, const cha
 constexpr Control shape(const char* screen, const char* name, Box box, std::uint32_t fill,
                         std::uint32_t outline = 0, int outlineWidth = 0, bool oval = true)
 {
-    return {screen,  name, Kind::Shape, box,          nullptr, Face::None, 0,
+    return {screen,  name, Kind::Shape, box,          nullptr, Face::Unset, 0,
             false,   fill, Align::Left, false,        true,    true,       nullptr,
             nullptr, oval, outline,     outlineWidth, 0};
 }
