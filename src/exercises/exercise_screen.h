@@ -20,7 +20,9 @@ struct ExerciseDesign {
     core::TwipsRect headingBox;
 };
 
-class ExerciseScreen : public tk::ActivityScreen, public QuestionBoard {
+// The question is painted through the QuestionBoard it is to GenerateQuestion, a private base:
+// only the screen itself paints its number.
+class ExerciseScreen : public tk::ActivityScreen, private QuestionBoard {
     Q_OBJECT
 public:
     explicit ExerciseScreen(const ExerciseDesign& design);
@@ -35,9 +37,6 @@ public:
     tk::Label* Label9; // feedback, hidden while asking
     tk::Timer* Timer1; // the feedback time; its tick makes the next question
 
-    void setNumberCaption(NumberLabel label, const QString& caption) override;
-    void setNumberColour(NumberLabel label, core::ColourValue colour) override;
-
 protected:
     // A new question on this screen's labels, from the program's generator.
     void generateQuestion();
@@ -45,6 +44,8 @@ protected:
     void showVerdict(bool right);
 
 private:
+    void setNumberCaption(NumberLabel label, const QString& caption) override;
+    void setNumberColour(NumberLabel label, core::ColourValue colour) override;
     tk::Label* numberLabel(NumberLabel label) const;
 
     PlaceValueQuestion question_;

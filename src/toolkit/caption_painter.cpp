@@ -98,9 +98,9 @@ void CaptionPainter::setCaption(const QString& caption)
     const Glyphs glyphs = glyphsOf(layout_);
     textStart_ = QPointF(glyphs.left, baseline);
     const auto [bandTop, bandBottom] = letterBand(layout_.font());
-    measure_ = {glyphs.right - glyphs.left, glyphs.ink.translated(-textStart_), bandTop,
-                bandBottom};
-    placement_ = placeCaption(measure_, frame_);
+    const CaptionMeasure measure{glyphs.right - glyphs.left, glyphs.ink.translated(-textStart_),
+                                 bandTop, bandBottom};
+    placement_ = placeCaption(measure, frame_);
 }
 
 void CaptionPainter::paint(QPainter& painter, QPoint widgetTopLeft, const QColor& colour) const

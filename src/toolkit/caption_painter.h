@@ -23,7 +23,6 @@ public:
     CaptionPainter(const QFont& font, bool rightToLeft, const CaptionFrame& frame);
 
     void setCaption(const QString& caption);
-    const CaptionMeasure& measure() const { return measure_; }
     const CaptionPlacement& placement() const { return placement_; }
     // Whether a point of the screen is one where the label reacts.
     bool reactsAt(QPoint point) const { return placement_.reactingBox.contains(point); }
@@ -36,7 +35,6 @@ private:
     CaptionFrame frame_;
     QTextLayout layout_;
     QPointF textStart_; // the left end of the glyphs' advances on the baseline, in the layout
-    CaptionMeasure measure_;
     CaptionPlacement placement_;
 };
 
