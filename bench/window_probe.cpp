@@ -86,7 +86,7 @@ int startup(int runs, const std::string& program, const std::string& reference, 
     std::printf("%-28s %10s %10s %7s\n", "median", "program", "reference", "ratio");
     const auto row = [](const char* name, const std::vector<double>& a,
                         const std::vector<double>& b) {
-        std::printf("%-28s %10.1f %10.1f %7.2f\n", name, median(a), median(b),
+        std::printf("%-28s %10.1f %10.1f %7.3f\n", name, median(a), median(b),
                     median(a) / median(b));
     };
     row("start to window mapped, ms", ours.mapMs, bare.mapMs);
