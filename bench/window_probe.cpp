@@ -48,7 +48,8 @@ struct Samples {
     std::vector<double> peakMiB;
 };
 
-void measureStartup(XWatcher& display, const std::string& path, bool withTour, Samples& samples)
+void measureStartup(XWatcher& display, const char* name, const std::string& path, bool withTour,
+                    Samples& samples)
 {
     display.reset();
     WatchedProcess process(path);
@@ -68,8 +69,8 @@ void measureStartup(XWatcher& display, const std::string& path, bool withTour, S
     samples.mapMs.push_back(mapped);
     samples.paintMs.push_back(painted);
     samples.peakMiB.push_back(static_cast<double>(process.peakResidentKiB()) / 1024.0);
-    std::fprintf(stderr, "  %-10s mapped %6.1f ms  painted %6.1f ms  peak %6.1f MiB\n",
-                 withTour ? "program" : "reference", mapped, painted, samples.peakMiB.back());
+    std::fprintf(stderr, "  %-10s mapped %6.1f ms  painted %6.1f ms  peak %6.1f MiB\n", name,
+                 mapped, painted, samples.peakMiB.back());
 }
 
 int startup(int runs, const std::string& program, const std::string& reference, bool withTour)
@@ -79,8 +80,8 @@ int startup(int runs, const std::string& program, const std::string& reference, 
     Samples bare;
     for (int run = 0; run < runs; ++run) {
         std::fprintf(stderr, "run %d of %d\n", run + 1, runs);
-        measureStartup(display, program, withTour, ours);
-        measureStartup(display, reference, false, bare);
+        measureStartup(display, "program", program, withTour, ours);
+        measureStartup(display, "reference", reference, false, bare);
     }
     std::printf("# runs: %d each, alternating\n", runs);
     std::printf("%-28s %10s %10s %7s\n", "median", "program", "reference", "ratio");
