@@ -32,37 +32,37 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-enum Side { kLeft, kRight, kTop, kBottom };
+enum class Side { Left, Right, Top, Bottom };
 
 // Points at a reacting box: by one of its edges, at the middle of the other axis, so many pixels
 // outwards (0: on the edge, inside the box); or on the caption's ink furthest to that side.
 struct Spot {
-    const char* name;
-    Side side;
-    int outwards;
+    const char* name = nullptr;
+    Side side = Side::Left;
+    int outwards = 0;
     bool onInk = false;
 };
-constexpr Spot kSpots[] = {{"left edge", kLeft, 0},
-                           {"right edge", kRight, 0},
-                           {"top edge", kTop, 0},
-                           {"bottom edge", kBottom, 0},
-                           {"leftmost ink", kLeft, 0, true},
-                           {"rightmost ink", kRight, 0, true},
-                           {"topmost ink", kTop, 0, true},
-                           {"lowest ink", kBottom, 0, true},
-                           {"left of it", kLeft, 1},
-                           {"right of it", kRight, 1},
-                           {"above it", kTop, 1},
-                           {"below it", kBottom, 1},
-                           {"under it in its oval", kBottom, 10},
-                           {"over it in its oval", kTop, 10}};
+constexpr Spot kSpots[] = {{"left edge", Side::Left, 0},
+                           {"right edge", Side::Right, 0},
+                           {"top edge", Side::Top, 0},
+                           {"bottom edge", Side::Bottom, 0},
+                           {"leftmost ink", Side::Left, 0, true},
+                           {"rightmost ink", Side::Right, 0, true},
+                           {"topmost ink", Side::Top, 0, true},
+                           {"lowest ink", Side::Bottom, 0, true},
+                           {"left of it", Side::Left, 1},
+                           {"right of it", Side::Right, 1},
+                           {"above it", Side::Top, 1},
+                           {"below it", Side::Bottom, 1},
+                           {"under it in its oval", Side::Bottom, 10},
+                           {"over it in its oval", Side::Top, 10}};
 constexpr int kSpotsOutsideOvals = 12;
 
 // How far a point lies towards that side.
 int towards(QPoint point, Side side)
 {
     const int distances[] = {-point.x(), point.x(), -point.y(), point.y()};
-    return distances[side];
+    return distances[static_cast<int>(side)];
 }
 
 QPoint spotAt(const Spot& spot, const QRect& box, QWidget* label)
@@ -73,13 +73,13 @@ QPoint spotAt(const Spot& spot, const QRect& box, QWidget* label)
                             {mid.x(), box.top() - spot.outwards},
                             {mid.x(), box.bottom() + spot.outwards}};
     if (!spot.onInk) {
-        return edges[spot.side];
+        return edges[static_cast<int>(spot.side)];
     }
     // Ink that reaches past the box by the 2 pixels the layout allows is taken at the box's edge,
     // still on its letter.
     const QList<QPoint> ink = inkPixels(label);
     if (ink.isEmpty()) {
-        return edges[spot.side];
+        return edges[static_cast<int>(spot.side)];
     }
     const QPoint point = *std::max_element(ink.begin(), ink.end(), [&](QPoint a, QPoint b) {
         return towards(a, spot.side) < towards(b, spot.side);

@@ -34,29 +34,30 @@ constexpr std::uint32_t rgb(int red, int green, int blue)
 inline constexpr std::uint32_t kHighlightedText = 0x8000000EU;
 inline constexpr std::uint32_t kWindowColour = 0x80000005U;
 
+// The fields run from the largest to the smallest, so that the table stays compact; the row
+// helpers below fill them in this order.
 struct Control {
     const char* screen = nullptr;
     const char* name = nullptr;
-    Kind kind = Kind::Label;
-    Box box;
     const char16_t* caption = nullptr; // the designed caption of a label or button
-    Face face = Face::Unset;
-    double points = 0;
-    bool bold = false;
-    // Text colour (label, text box); face (button); fill (shape).
-    std::uint32_t colour = 0;
-    Align alignment = Align::Left;
-    bool autoSize = false, rightToLeft = true, visible = true;
     // What a click does: the name of the screen it switches to, "end" or "answer"; nullptr for a
     // control that takes no click of its own.
     const char* click = nullptr;
     // A self-sizing label kept centred on "window" or on that shape instead of on its box.
     const char* centredOn = nullptr;
-    // Shapes: an oval (else a rectangle), its outline colour and width in pixels (0: none).
-    bool oval = true;
-    std::uint32_t outline = 0;
-    int outlineWidth = 0;
+    double points = 0;
+    Box box;
+    Kind kind = Kind::Label;
+    Face face = Face::Unset;
+    Align alignment = Align::Left;
+    // Text colour (label, text box); face (button); fill (shape).
+    std::uint32_t colour = 0;
+    std::uint32_t outline = 0;    // shapes: the outline's colour ...
+    int outlineWidth = 0;         // ... and width in pixels (0: none)
     std::uint32_t background = 0; // text box
+    bool bold = false;
+    bool autoSize = false, rightToLeft = true, visible = true;
+    bool oval = true; // shapes: an oval, else a rectangle
 };
 
 struct Window {
@@ -87,15 +88,29 @@ constexpr Control label(const char* screen, const char* name, Box box, const cha
                         Face face, double points, bool bold, std::uint32_t colour, Align alignment,
                         const char* click = nullptr)
 {
-    return {screen, name, Kind::Label, box,   caption, face, points, bold, colour, alignment,
-            true,   true, true,        click, nullptr, true, 0,      0,    0};
+    return {screen, name, caption, click, nullptr, points, box,  Kind::Label, face, alignment,
+            colour, 0,    0,       0,     bold,    true,   true, true,        true};
 }
 constexpr Control shape(const char* screen, const char* name, Box box, std::uint32_t fill,
                         std::uint32_t outline = 0, int outlineWidth = 0, bool oval = true)
 {
-    return {screen,  name, Kind::Shape, box,          nullptr, Face::Unset, 0,
-            false,   fill, Align::Left, false,        true,    true,       nullptr,
-            nullptr, oval, outline,     outlineWidth, 0};
+    return {screen,      name,        nullptr, nullptr, nullptr,      0, box,   Kind::Shape,
+            Face::Unset, Align::Left, fill,    outline, outlineWidth, 0, false, false,
+            true,        true,        oval};
+}
+// The write exercise's answer box, empty on the system window colour, and its button.
+constexpr Control textBox(Box box, Face face, double points, std::uint32_t colour)
+{
+    return {"Form2",       "Text1", u"",           nullptr, nullptr, points, box,
+            Kind::TextBox, face,    Align::Centre, colour,  0,       0,      kWindowColour,
+            false,         false,   true,          true,    true};
+}
+constexpr Control button(Box box, const char16_t* caption, Face face, double points,
+                         std::uint32_t colour)
+{
+    return {"Form2",      "Command1", caption,       "answer", nullptr, points, box,
+            Kind::Button, face,       Align::Centre, colour,   0,       0,      0,
+            true,         false,      true,          true,     true};
 }
 constexpr Control with(Control c, bool autoSize, bool rightToLeft, bool visible,
                        const char* centredOn = nullptr)
@@ -207,44 +222,8 @@ inline constexpr Control kControls[] = {
     rows::heading("Form2", {11790, 600, 135, 795}, u"اكتب البلمزية للرقم الملون باللون الاحمر"),
     DESIGN_EXERCISE_ROWS("Form2", "Label6", (Box{2400, 8280, 1290, 300})),
     rows::shape("Form2", "Shape2", {3533, 4320, 4935, 2655}, rows::kLightOrange, rows::kPeach, 4),
-    {"Form2",
-     "Text1",
-     Kind::TextBox,
-     {4373, 5160, 3135, 975},
-     u"",
-     rows::kArabic,
-     36,
-     false,
-     rgb(192, 64, 0),
-     Align::Centre,
-     false,
-     true,
-     true,
-     nullptr,
-     nullptr,
-     true,
-     0,
-     0,
-     kWindowColour},
-    {"Form2",
-     "Command1",
-     Kind::Button,
-     {1080, 5280, 1695, 975},
-     u"ادخل الناتج",
-     rows::kArabic,
-     14.25,
-     true,
-     rgb(255, 0, 0),
-     Align::Centre,
-     false,
-     true,
-     true,
-     "answer",
-     nullptr,
-     true,
-     0,
-     0,
-     0},
+    rows::textBox({4373, 5160, 3135, 975}, rows::kArabic, 36, rgb(192, 64, 0)),
+    rows::button({1080, 5280, 1695, 975}, u"ادخل الناتج", rows::kArabic, 14.25, rgb(255, 0, 0)),
 
     // The choose exercise: three candidates, each centred on its oval.
     rows::heading("Form3", {83, 600, 11835, 795},
