@@ -170,7 +170,7 @@ void Screen::mouseMoveEvent(QMouseEvent* event)
     routeMouse(*this, *event);
 }
 
-QWidget* Screen::reactingControlAt(QPoint point) const
+QWidget* Screen::reactingControlAt(QPoint point)
 {
     QWidget* topmost = nullptr;
     const QObjectList& controls = children();
@@ -193,7 +193,7 @@ QWidget* Screen::reactingControlAt(QPoint point) const
             topmost = inner != nullptr ? inner : control;
         }
     }
-    return topmost != nullptr ? topmost : const_cast<Screen*>(this);
+    return topmost != nullptr ? topmost : this;
 }
 
 void Screen::routeMouse(QWidget& receiver, QMouseEvent& event)
@@ -213,34 +213,38 @@ void Screen::routeMouse(QWidget& receiver, QMouseEvent& event)
             pressTarget_ = target;
         }
     }
-    auto* label = qobject_cast<Label*>(target);
-    if (label != nullptr) {
-        switch (event.type()) {
-        case QEvent::MouseButtonPress:
-            pressedLabel_ = event.button() == Qt::LeftButton ? label : nullptr;
-            break;
-        case QEvent::MouseButtonDblClick:
-            pressedLabel_ = nullptr;
-            break;
-        case QEvent::MouseButtonRelease: {
-            const bool click = pressedLabel_ == label && event.button() == Qt::LeftButton &&
-                               label->reactsAt(point.toPoint());
-            pressedLabel_ = nullptr;
-            if (click) {
-                Q_EMIT label->clicked();
-            }
-            break;
-        }
-        default:
-            Q_EMIT label->mouseMoved();
-            break;
-        }
+    if (auto* label = qobject_cast<Label*>(target)) {
+        mouseOnLabel(*label, event, point.toPoint());
     } else if (target == this) {
         if (event.type() == QEvent::MouseMove) {
             backgroundMouseMove();
         }
     } else if (target != nullptr) {
         passOn(*target, event, point);
+    }
+}
+
+void Screen::mouseOnLabel(Label& label, const QMouseEvent& event, QPoint point)
+{
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+        pressedLabel_ = event.button() == Qt::LeftButton ? &label : nullptr;
+        break;
+    case QEvent::MouseButtonDblClick:
+        pressedLabel_ = nullptr;
+        break;
+    case QEvent::MouseButtonRelease: {
+        const bool click =
+            pressedLabel_ == &label && event.button() == Qt::LeftButton && label.reactsAt(point);
+        pressedLabel_ = nullptr;
+        if (click) {
+            Q_EMIT label.clicked();
+        }
+        break;
+    }
+    default:
+        Q_EMIT label.mouseMoved();
+        break;
     }
 }
 

@@ -83,7 +83,8 @@ private:
     void previewKey(QWidget* receiver, const QKeyEvent* event);
     void placeOnFirstShow();
     void releasePixels();
-    QWidget* reactingControlAt(QPoint point) const;
+    QWidget* reactingControlAt(QPoint point);
+    void mouseOnLabel(Label& label, const QMouseEvent& event, QPoint point);
     void passOn(QWidget& target, const QMouseEvent& event, QPointF point);
 
     Placement placement_;
