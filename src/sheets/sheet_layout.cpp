@@ -110,10 +110,10 @@ double digitGap(double points)
 }
 
 // The widest a number can be: the whole part 888 and three eights, one of them bold.
-double widestNumber(const Placer& placer, double points)
+double widestNumber(const Placer& placer, double points, const core::NumberWriting& writing)
 {
-    const QString eight = QStringLiteral("8");
-    return placer.width(QStringLiteral(u" و888"), sheetFont(points)) +
+    const QString eight = writing.writeWhole(8);
+    return placer.width(QStringLiteral(u" و") + writing.writeWhole(888), sheetFont(points)) +
            2 * placer.width(eight, sheetFont(points)) +
            placer.width(eight, sheetFont(points, true)) + 3 * digitGap(points);
 }
@@ -167,7 +167,7 @@ void placeQuestion(Placer& placer, const SheetOptions& options, const SheetQuest
     const double baseline =
         row.top + (reading ? std::min(row.pitch * kReadingBaselineShare, kReadingBaselineMost)
                            : std::min(row.pitch * kRowBaselineShare, kRowBaselineMost));
-    placer.right(row.page, row.right, baseline, QString::number(row.number) + u'.',
+    placer.right(row.page, row.right, baseline, questionNumberText(row.number, options.writing),
                  sheetFont(12, true), kInk, false);
     const double numberRight = row.right - kNumberBox;
     switch (options.activity) {
@@ -182,7 +182,8 @@ void placeQuestion(Placer& placer, const SheetOptions& options, const SheetQuest
         placeNumber(placer, row.page, numberRight, baseline, item, options.mark, 18);
         // The digit as thousandths nearest the number, as tenths furthest: right to left as on
         // the screen, in the same places on every row.
-        const double valuesRight = numberRight - widestNumber(placer, 18) - kCandidatesGap;
+        const double valuesRight =
+            numberRight - widestNumber(placer, 18, options.writing) - kCandidatesGap;
         const QFont candidateFont = sheetFont(14);
         for (int i = 0; i < 3; ++i) {
             placer.right(row.page, valuesRight - i * kCandidateSlot, baseline,
@@ -234,9 +235,9 @@ double placeHeader(Placer& placer, const SheetOptions& options, double width)
 
 void placeFooter(Placer& placer, const SheetOptions& options, int page, int pages, QSizeF printable)
 {
-    const QString text = sheetNumberText(options.sheetNumber) + QStringLiteral(u"، صفحة ") +
-                         QString::number(page + 1) + QStringLiteral(u" من ") +
-                         QString::number(pages);
+    const QString text = sheetNumberText(options.sheetNumber, options.writing) +
+                         QStringLiteral(u"، صفحة ") + options.writing.writeWhole(page + 1) +
+                         QStringLiteral(u" من ") + options.writing.writeWhole(pages);
     placer.centre(page, printable.width() / 2, printable.height() - kFooterBaseline, text,
                   sheetFont(10));
 }
@@ -257,8 +258,8 @@ void placeKey(Placer& placer, const Sheet& sheet, int page, QSizeF printable)
         const int column = i / kKeyRows; // the first at the right
         const double columnRight = printable.width() - column * columnWidth;
         const double baseline = kKeyTop + (i % kKeyRows) * pitch + pitch * kKeyBaselineShare;
-        placer.right(page, columnRight, baseline, QString::number(i + 1) + u'.', numberFont, kInk,
-                     false);
+        placer.right(page, columnRight, baseline, questionNumberText(i + 1, sheet.options.writing),
+                     numberFont, kInk, false);
         placer.right(page, columnRight - kNumberBox - kLabelGap, baseline,
                      answerText(sheet.questions.at(i)), answerFont, kInk, false);
     }

@@ -11,10 +11,13 @@
 #include <QTextOption>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tk {
 
 namespace {
+
+constexpr int kFittingSteps = 70; // 0.99 to the 69th is about one half
 
 // Lays the text out as one line; its baseline's height in layout coordinates.
 double layOutLine(QTextLayout& layout, bool rightToLeft)
@@ -85,7 +88,8 @@ std::pair<double, double> letterBand(const QFont& font)
 } // namespace
 
 CaptionPainter::CaptionPainter(const QFont& font, bool rightToLeft, const CaptionFrame& frame)
-    : rightToLeft_(rightToLeft)
+    : designedFont_(font)
+    , rightToLeft_(rightToLeft)
     , frame_(frame)
 {
     layout_.setFont(font);
@@ -93,9 +97,28 @@ CaptionPainter::CaptionPainter(const QFont& font, bool rightToLeft, const Captio
 
 void CaptionPainter::setCaption(const QString& caption)
 {
+    // A self-sizing caption wider than its room (at most its window) is set smaller, in steps of
+    // 1 % down to half its designed size, until it fits: nothing is clipped.
+    const int window = frame_.window.width();
+    const int room = !frame_.autoSize      ? 0
+                     : frame_.maxWidth > 0 ? std::min(window, core::twipsToPixels(frame_.maxWidth))
+                                           : window;
     layout_.setText(caption);
-    const double baseline = layOutLine(layout_, rightToLeft_);
-    const Glyphs glyphs = glyphsOf(layout_);
+    QFont fitted = designedFont_;
+    double baseline = 0;
+    Glyphs glyphs;
+    for (int step = 0; step < kFittingSteps; ++step) {
+        fitted.setPointSizeF(designedFont_.pointSizeF() * std::pow(0.99, step));
+        layout_.setFont(fitted);
+        baseline = layOutLine(layout_, rightToLeft_);
+        glyphs = glyphsOf(layout_);
+        const double extent =
+            std::max(glyphs.right, glyphs.ink.right()) -
+            std::min(glyphs.left, glyphs.ink.isEmpty() ? glyphs.left : glyphs.ink.left());
+        if (room <= 0 || extent <= room) {
+            break;
+        }
+    }
     textStart_ = QPointF(glyphs.left, baseline);
     const auto [bandTop, bandBottom] = letterBand(layout_.font());
     const CaptionMeasure measure{glyphs.right - glyphs.left, glyphs.ink.translated(-textStart_),

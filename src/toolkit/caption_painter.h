@@ -3,9 +3,9 @@
 
 #pragma once
 
-// A label's caption as the face makes it: laid out once per caption, measured, placed, hit-tested
-// and painted. A plain class: the label widget only forwards its paint events to it, and the
-// screen asks it where the label reacts.
+// A label's caption as the face makes it: laid out once per caption, set smaller where it would
+// not fit its room, measured, placed, hit-tested and painted. A plain class: the label widget only
+// forwards its paint events to it, and the screen asks it where the label reacts.
 
 #include "toolkit/caption_placement.h"
 
@@ -23,6 +23,8 @@ public:
     CaptionPainter(const QFont& font, bool rightToLeft, const CaptionFrame& frame);
 
     void setCaption(const QString& caption);
+    // The type the caption is set in: the designed one, or smaller where it would not fit.
+    QFont font() const { return layout_.font(); }
     const CaptionPlacement& placement() const { return placement_; }
     // Whether a point of the screen is one where the label reacts.
     bool reactsAt(QPoint point) const { return placement_.reactingBox.contains(point); }
@@ -31,6 +33,7 @@ public:
     void paint(QPainter& painter, QPoint widgetTopLeft, const QColor& colour) const;
 
 private:
+    QFont designedFont_;
     bool rightToLeft_;
     CaptionFrame frame_;
     QTextLayout layout_;

@@ -34,6 +34,9 @@ struct CaptionFrame {
     bool autoSize = false;
     bool centreOnWindow = false; // centred on its window's width instead of on its box
     QSize window;                // the screen's client area, in logical pixels
+    // Twips a self-sizing caption may take at most (0: its window's width); the painter sets a
+    // wider one in smaller type.
+    int maxWidth = 0;
 };
 
 // In the screen's logical pixels.

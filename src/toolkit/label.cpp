@@ -21,17 +21,23 @@ Label::Label(Screen* screen, const LabelDesign& design)
                 .alignment = design.alignment,
                 .autoSize = design.autoSize,
                 .centreOnWindow = design.centreOnWindow,
-                .window = screen->size()})
+                .window = screen->size(),
+                .maxWidth = design.maxWidth})
 {
     setObjectName(design.name);
-    setFont(makeFont(design.font));
     setAutoFillBackground(false); // transparent: the window shows through
     // Tracking makes moves over a label the label's own, never the background's.
     setMouseTracking(true);
     setAccessibleName(caption_);
-    painter_.setCaption(caption_);
-    setGeometry(placement().widgetBox);
+    takeCaption();
     setVisible(design.visible);
+}
+
+void Label::takeCaption()
+{
+    painter_.setCaption(caption_);
+    setFont(painter_.font());
+    setGeometry(placement().widgetBox);
 }
 
 void Label::setCaption(const QString& caption)
@@ -41,8 +47,7 @@ void Label::setCaption(const QString& caption)
     }
     caption_ = caption;
     setAccessibleName(caption_);
-    painter_.setCaption(caption_);
-    setGeometry(placement().widgetBox);
+    takeCaption();
     update();
 }
 

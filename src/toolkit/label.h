@@ -29,11 +29,15 @@ struct LabelDesign {
     bool visible = true;
     // Keep the label centred on its window's width instead of on its designed box.
     bool centreOnWindow = false;
+    // Twips a self-sizing caption may take at most (0: its window's width); a wider one is set
+    // in smaller type.
+    int maxWidth = 0;
 };
 
 // A label places and paints its caption through its CaptionPainter (placeCaption tells where)
-// and reacts only inside its reacting box. It forwards every mouse event its widget receives to
-// its screen, which routes the mouse. Right-to-left labels lay their caption out as a
+// and reacts only inside its reacting box. A self-sizing caption wider than its room is set in
+// smaller type (font() is the type it is set in). It forwards every mouse event its widget receives
+// to its screen, which routes the mouse. Right-to-left labels lay their caption out as a
 // right-to-left paragraph, whatever character it begins with.
 class Label : public QWidget {
     Q_OBJECT
@@ -64,6 +68,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // Lays the caption out and places the widget where it stands.
+    void takeCaption();
+
     Screen* screen_;
     LabelDesign design_;
     QString caption_;
