@@ -234,11 +234,11 @@ private Q_SLOTS:
         QWidget* covering = nullptr;
         if (auto* write = qobject_cast<Form2*>(&screen)) {
             QTest::mouseClick(write->Command1, Qt::LeftButton); // an empty answer is wrong
-            QCOMPARE(write->Label9->caption(), FeedbackText(false, 0.007F));
+            QCOMPARE(write->Label9->caption(), core::FeedbackText(false, 0.007F));
             covering = write->Label9;
         } else if (auto* choose = qobject_cast<Form3*>(&screen)) {
             QTest::mouseClick(choose->Label8, Qt::LeftButton); // 0.7 is wrong
-            QCOMPARE(choose->Label9->caption(), FeedbackText(false, 0.007F));
+            QCOMPARE(choose->Label9->caption(), core::FeedbackText(false, 0.007F));
             covering = choose->Label9;
         } else {
             auto& reading = static_cast<Form5&>(screen);

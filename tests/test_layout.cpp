@@ -215,13 +215,15 @@ private Q_SLOTS:
         }
         write.Text1->setText(u"0.9"_s);
         QTest::mouseClick(write.Command1, Qt::LeftButton);
-        QCOMPARE(write.Label9->caption(), FeedbackText(false, placeValue(9, kThousandthsDivisor)));
+        QCOMPARE(write.Label9->caption(),
+                 core::FeedbackText(false, core::placeValue(9, core::kThousandthsDivisor)));
         QVERIFY(write.rect().contains(write.Label9->geometry()));
         QVERIFY(write.Label9->geometry().contains(inkBox(write.Label9)));
         QVERIFY(write.rect().contains(write.Label4->geometry()));
         QVERIFY(inkStandsApart({write.Label4, write.Label3, write.Label2, write.Label1}));
 
-        QCOMPARE(choose.Label6->caption(), FormatNumber(placeValue(7, kThousandthsDivisor)));
+        QCOMPARE(choose.Label6->caption(),
+                 core::FormatNumber(core::placeValue(7, core::kThousandthsDivisor)));
         QTest::mouseClick(choose.Label8, Qt::LeftButton);
         QVERIFY(choose.rect().contains(choose.Label9->geometry()));
         for (const auto& [candidate, oval] :
@@ -236,7 +238,8 @@ private Q_SLOTS:
         Form5& reading = program_->screens.get<Form5>();
         program_->random.script({0.85F, 0.9999F, 0.9999F, 0.9999F, 0.9999F, 0.9999F});
         QTest::keyClick(&reading, Qt::Key_Return);
-        QCOMPARE(reading.Label1->caption(), FormatNumber(998) + u'و' + FormatNumber(998));
+        QCOMPARE(reading.Label1->caption(),
+                 core::FormatNumber(998) + u'و' + core::FormatNumber(998));
         QVERIFY(reading.rect().contains(reading.Label1->geometry()));
         QVERIFY(!reading.Label2->geometry().intersects(reading.returnLabel()->geometry()));
         QVERIFY(!reading.returnLabel()->geometry().intersects(reading.exitLabel()->geometry()));

@@ -49,7 +49,7 @@ private:
     {
         QList<tk::Label*> red;
         for (tk::Label* label : {form.Label1, form.Label2, form.Label3}) {
-            if (label->textColour() == kChosenDigitColour) {
+            if (label->textColour() == core::kChosenDigitColour) {
                 red.append(label);
             }
         }

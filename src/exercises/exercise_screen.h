@@ -22,12 +22,12 @@ struct ExerciseDesign {
 
 // The question is painted through the QuestionBoard it is to GenerateQuestion, a private base:
 // only the screen itself paints its number.
-class ExerciseScreen : public tk::ActivityScreen, private QuestionBoard {
+class ExerciseScreen : public tk::ActivityScreen, private core::QuestionBoard {
     Q_OBJECT
 public:
     explicit ExerciseScreen(const ExerciseDesign& design);
 
-    const PlaceValueQuestion& question() const { return question_; }
+    const core::PlaceValueQuestion& question() const { return question_; }
 
     tk::Label* Label1; // thousandths digit
     tk::Label* Label2; // hundredths digit
@@ -44,9 +44,9 @@ protected:
     void showVerdict(bool right);
 
 private:
-    void setNumberCaption(NumberLabel label, const QString& caption) override;
-    void setNumberColour(NumberLabel label, core::ColourValue colour) override;
-    tk::Label* numberLabel(NumberLabel label) const;
+    void setNumberCaption(core::NumberLabel label, const QString& caption) override;
+    void setNumberColour(core::NumberLabel label, core::ColourValue colour) override;
+    tk::Label* numberLabel(core::NumberLabel label) const;
 
-    PlaceValueQuestion question_;
+    core::PlaceValueQuestion question_;
 };
