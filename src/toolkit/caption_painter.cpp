@@ -41,6 +41,13 @@ struct Glyphs {
     double left = 0;
     double right = 0;
     QRectF ink;
+
+    // From the leftmost end of the advances or the ink to the rightmost.
+    double extent() const
+    {
+        return ink.isEmpty() ? right - left
+                             : std::max(right, ink.right()) - std::min(left, ink.left());
+    }
 };
 
 Glyphs glyphsOf(const QTextLayout& layout)
@@ -112,10 +119,7 @@ void CaptionPainter::setCaption(const QString& caption)
         layout_.setFont(fitted);
         baseline = layOutLine(layout_, rightToLeft_);
         glyphs = glyphsOf(layout_);
-        const double extent =
-            std::max(glyphs.right, glyphs.ink.right()) -
-            std::min(glyphs.left, glyphs.ink.isEmpty() ? glyphs.left : glyphs.ink.left());
-        if (room <= 0 || extent <= room) {
+        if (room <= 0 || glyphs.extent() <= room) {
             break;
         }
     }
