@@ -14,7 +14,6 @@
 #include <QString>
 
 #include <algorithm>
-
 #include <cmath>
 
 namespace design {
