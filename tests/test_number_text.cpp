@@ -13,6 +13,7 @@
 #include <limits>
 
 using namespace Qt::Literals::StringLiterals;
+using namespace core; // the core's number text, tested
 
 Q_DECLARE_METATYPE(core::NumberWriting)
 
@@ -119,8 +120,8 @@ private Q_SLOTS:
         QFETCH(bool, right);
         QFETCH(QString, locale);
         QLocale::setDefault(QLocale(locale));
-        const float answer = core::placeValue(7, core::kHundredthsDivisor);
-        QCOMPARE(core::matchesAnswer(core::ReadTypedNumber(typed), answer), right);
+        const float answer = placeValue(7, kHundredthsDivisor);
+        QCOMPARE(matchesAnswer(ReadTypedNumber(typed), answer), right);
     }
 
     void readTypedNumber_data()
@@ -143,16 +144,16 @@ private Q_SLOTS:
     {
         QFETCH(QString, typed);
         QFETCH(double, value);
-        QCOMPARE(core::ReadTypedNumber(typed), value);
+        QCOMPARE(ReadTypedNumber(typed), value);
     }
 
     void overflowIsNeverAnAnswer()
     {
         for (const double typed : {std::numeric_limits<double>::infinity(), 1e39, -1e39,
                                    std::numeric_limits<double>::quiet_NaN(), 3.5e38}) {
-            QVERIFY(!core::matchesAnswer(typed, 0.9F));
+            QVERIFY(!matchesAnswer(typed, 0.9F));
         }
-        QVERIFY(core::matchesAnswer(0.9, 0.9F));
+        QVERIFY(matchesAnswer(0.9, 0.9F));
     }
 
     void formatNumber_data()
@@ -171,7 +172,7 @@ private Q_SLOTS:
     {
         QFETCH(double, value);
         QFETCH(QString, text);
-        QCOMPARE(core::FormatNumber(value), text);
+        QCOMPARE(FormatNumber(value), text);
     }
 
     void everyPlaceValueIsWrittenPlainly()
@@ -179,11 +180,9 @@ private Q_SLOTS:
         for (int digit = 1; digit <= 9; ++digit) {
             const QString d = QString::number(digit);
             const float d0 = static_cast<float>(digit);
-            QCOMPARE(core::FormatNumber(core::placeValue(d0, core::kTenthsDivisor)), u"0."_s + d);
-            QCOMPARE(core::FormatNumber(core::placeValue(d0, core::kHundredthsDivisor)),
-                     u"0.0"_s + d);
-            QCOMPARE(core::FormatNumber(core::placeValue(d0, core::kThousandthsDivisor)),
-                     u"0.00"_s + d);
+            QCOMPARE(FormatNumber(placeValue(d0, kTenthsDivisor)), u"0."_s + d);
+            QCOMPARE(FormatNumber(placeValue(d0, kHundredthsDivisor)), u"0.0"_s + d);
+            QCOMPARE(FormatNumber(placeValue(d0, kThousandthsDivisor)), u"0.00"_s + d);
         }
     }
 
@@ -211,23 +210,19 @@ private Q_SLOTS:
         QFETCH(QString, sevenHundredths);
         QFETCH(QString, wholePart);
         QLocale::setDefault(QLocale(locale));
-        QCOMPARE(core::FormatNumber(core::placeValue(7, core::kHundredthsDivisor)),
-                 sevenHundredths);
-        QCOMPARE(core::FormatNumber(305), wholePart);
-        QCOMPARE(core::FeedbackText(false, core::placeValue(7, core::kHundredthsDivisor)),
+        QCOMPARE(FormatNumber(placeValue(7, kHundredthsDivisor)), sevenHundredths);
+        QCOMPARE(FormatNumber(305), wholePart);
+        QCOMPARE(FeedbackText(false, placeValue(7, kHundredthsDivisor)),
                  u"الاجابة خاطئة و الاجابة الصحيحة هي "_s + sevenHundredths);
-        for (const float divisor :
-             {core::kThousandthsDivisor, core::kHundredthsDivisor, core::kTenthsDivisor}) {
+        for (const float divisor : {kThousandthsDivisor, kHundredthsDivisor, kTenthsDivisor}) {
             for (int digit = 1; digit <= 9; ++digit) {
-                const float answer = core::placeValue(static_cast<float>(digit), divisor);
-                const QString shown = core::FeedbackText(false, answer).section(u' ', -1);
-                QVERIFY2(core::matchesAnswer(core::ReadTypedNumber(shown), answer),
-                         qPrintable(shown));
+                const float answer = placeValue(static_cast<float>(digit), divisor);
+                const QString shown = FeedbackText(false, answer).section(u' ', -1);
+                QVERIFY2(matchesAnswer(ReadTypedNumber(shown), answer), qPrintable(shown));
                 for (const float other :
-                     {core::kThousandthsDivisor, core::kHundredthsDivisor, core::kTenthsDivisor}) {
-                    const float wrong = core::placeValue(static_cast<float>(digit), other);
-                    QCOMPARE(core::matchesAnswer(core::ReadTypedNumber(core::FormatNumber(wrong)),
-                                                 answer),
+                     {kThousandthsDivisor, kHundredthsDivisor, kTenthsDivisor}) {
+                    const float wrong = placeValue(static_cast<float>(digit), other);
+                    QCOMPARE(matchesAnswer(ReadTypedNumber(FormatNumber(wrong)), answer),
                              other == divisor);
                 }
             }
@@ -273,9 +268,9 @@ private Q_SLOTS:
     {
         QFETCH(core::NumberWriting, writing);
         QFETCH(QString, sevenHundredths);
-        const float answer = core::placeValue(7, core::kHundredthsDivisor);
-        QCOMPARE(core::FormatNumber(answer, writing), sevenHundredths);
-        QVERIFY(core::matchesAnswer(core::ReadTypedNumber(sevenHundredths, writing), answer));
+        const float answer = placeValue(7, kHundredthsDivisor);
+        QCOMPARE(FormatNumber(answer, writing), sevenHundredths);
+        QVERIFY(matchesAnswer(ReadTypedNumber(sevenHundredths, writing), answer));
     }
 
     void feedbackTexts_data()
@@ -284,12 +279,11 @@ private Q_SLOTS:
         QTest::addColumn<float>("answer");
         QTest::addColumn<QString>("text");
         QTest::newRow("right") << true << 0.07F << u"الاجابة صحيحة"_s;
-        QTest::newRow("wrong, hundredths") << false << core::placeValue(7, core::kHundredthsDivisor)
+        QTest::newRow("wrong, hundredths") << false << placeValue(7, kHundredthsDivisor)
                                            << u"الاجابة خاطئة و الاجابة الصحيحة هي 0.07"_s;
-        QTest::newRow("wrong, 9 thousandths")
-            << false << core::placeValue(9, core::kThousandthsDivisor)
-            << u"الاجابة خاطئة و الاجابة الصحيحة هي 0.009"_s;
-        QTest::newRow("wrong, 1 tenth") << false << core::placeValue(1, core::kTenthsDivisor)
+        QTest::newRow("wrong, 9 thousandths") << false << placeValue(9, kThousandthsDivisor)
+                                              << u"الاجابة خاطئة و الاجابة الصحيحة هي 0.009"_s;
+        QTest::newRow("wrong, 1 tenth") << false << placeValue(1, kTenthsDivisor)
                                         << u"الاجابة خاطئة و الاجابة الصحيحة هي 0.1"_s;
     }
     void feedbackTexts()
@@ -297,7 +291,7 @@ private Q_SLOTS:
         QFETCH(bool, right);
         QFETCH(float, answer);
         QFETCH(QString, text);
-        QCOMPARE(core::FeedbackText(right, answer), text);
+        QCOMPARE(FeedbackText(right, answer), text);
     }
 };
 
