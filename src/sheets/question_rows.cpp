@@ -51,7 +51,8 @@ QSizeF rowNeeds(const Placer& placer, const SheetOptions& options, const RowType
         const double numberInk =
             placer.ink(wholePartSample(options.writing), sheetFont(points)).height();
         const double valueInk =
-            placer.ink(FormatNumber(0.007, options.writing), sheetFont(type.valuePoints)).height();
+            placer.ink(core::FormatNumber(0.007, options.writing), sheetFont(type.valuePoints))
+                .height();
         return {measures.labelBox + measures.numberWidth + 2 * kCircleRoom + values + kCircleRoom,
                 std::max(numberInk * kRowAir, valueInk + 2 * kCircleRoomAbove) + kCircleRoomAbove};
     }
@@ -102,16 +103,27 @@ double narrowScale(const Placer& placer, const SheetOptions& options, double wid
     return stepScale(step);
 }
 
+// Where a question's number stands and how: its page, the right end of its baseline, its type
+// size, and how far below the baseline its marked digit's underline lies.
+struct NumberPlace {
+    int page = 0;
+    QPointF baselineRight;
+    double points = 0;
+    double underlineDrop = 0;
+};
+
 // The number as the exercise screens show it, from left to right: the whole part with its
 // waw (laid out right to left, so the waw faces the tenths), then the tenths, hundredths and
 // thousandths digits.
-void placeNumber(Placer& placer, int page, double right, double baseline, const SheetQuestion& item,
-                 DigitMark mark, double points, double underlineDrop)
+void placeNumber(Placer& placer, const NumberPlace& place, const SheetQuestion& item,
+                 DigitMark mark)
 {
-    const QFont plain = sheetFont(points);
+    const int page = place.page;
+    const double baseline = place.baselineRight.y();
+    const QFont plain = sheetFont(place.points);
     QFont marked = plain;
     marked.setBold(mark == DigitMark::Underline);
-    double x = right;
+    double x = place.baselineRight.x();
     for (int i = 2; i >= 0; --i) {
         const bool isMarked = i == item.markedDigit;
         const QFont& font = isMarked ? marked : plain;
@@ -122,10 +134,10 @@ void placeNumber(Placer& placer, int page, double right, double baseline, const 
         if (isMarked && mark == DigitMark::Underline) {
             // Drawn here rather than by the font: the face's own underline sits low enough
             // for Arabic descenders, far below a digit, and is thin.
-            const double y = baseline + underlineDrop + kUnderline / 2;
+            const double y = baseline + place.underlineDrop + kUnderline / 2;
             placer.line(page, QLineF(x, y, x + placer.width(digit, font), y), kUnderline);
         }
-        x -= digitGap(points);
+        x -= digitGap(place.points);
     }
     x -= placer.width(item.wholePart, plain);
     placer.left(page, x, baseline, item.wholePart, plain, Direction::RightToLeft);
@@ -193,8 +205,8 @@ void placeQuestion(Placer& placer, const QuestionGrid& grid, const SheetOptions&
         const double points = numberPoints(options, type);
         const double baseline = baselineFor(wholePartSample(options.writing), sheetFont(points));
         placer.right(page, columnRight, baseline, label, labelFont, Direction::LeftToRight);
-        placeNumber(placer, page, numberRight, baseline, question, options.mark, points,
-                    measures.underlineDrop);
+        placeNumber(placer, {page, QPointF(numberRight, baseline), points, measures.underlineDrop},
+                    question, options.mark);
         const double numberLeft = numberRight - measures.numberWidth;
         if (options.activity == Activity::Write) {
             const double length = std::min(kMaxAnswerLine, numberLeft - kAnswerGap - columnLeft);

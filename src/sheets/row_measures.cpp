@@ -38,12 +38,12 @@ std::array<double, 3> valueSlots(const Placer& placer, const RowType& type,
     const QFont font = sheetFont(type.valuePoints);
     std::array<double, 3> slots{};
     for (int digit = 1; digit <= 9; ++digit) {
-        const std::array<float, 3> values = {placeValue(digit, kThousandthsDivisor),
-                                             placeValue(digit, kHundredthsDivisor),
-                                             placeValue(digit, kTenthsDivisor)};
+        const std::array<float, 3> values = {core::placeValue(digit, core::kThousandthsDivisor),
+                                             core::placeValue(digit, core::kHundredthsDivisor),
+                                             core::placeValue(digit, core::kTenthsDivisor)};
         for (std::size_t i = 0; i < slots.size(); ++i) {
-            slots.at(i) =
-                std::max(slots.at(i), placer.width(FormatNumber(values.at(i), writing), font));
+            slots.at(i) = std::max(slots.at(i),
+                                   placer.width(core::FormatNumber(values.at(i), writing), font));
         }
     }
     return slots;

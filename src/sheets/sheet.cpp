@@ -13,30 +13,30 @@ namespace sheets {
 namespace {
 
 // Keeps what GenerateQuestion paints: the four captions and which digit ended up red.
-class SheetBoard final : public QuestionBoard {
+class SheetBoard final : public core::QuestionBoard {
 public:
     explicit SheetBoard(SheetQuestion& target)
         : target_(target)
     {}
 
-    void setNumberCaption(NumberLabel label, const QString& caption) override
+    void setNumberCaption(core::NumberLabel label, const QString& caption) override
     {
-        if (label == NumberLabel::Label4) {
+        if (label == core::NumberLabel::Label4) {
             target_.wholePart = caption;
         } else {
             target_.decimalDigits.at(digitIndex(label)) = caption;
         }
     }
-    void setNumberColour(NumberLabel label, core::ColourValue colour) override
+    void setNumberColour(core::NumberLabel label, core::ColourValue colour) override
     {
-        if (label != NumberLabel::Label4 && colour == kChosenDigitColour) {
+        if (label != core::NumberLabel::Label4 && colour == core::kChosenDigitColour) {
             target_.markedDigit = digitIndex(label);
         }
     }
 
 private:
     // Label3 holds the tenths, the first digit after the waw; Label1 the thousandths, the last.
-    static int digitIndex(NumberLabel label) { return 3 - static_cast<int>(label); }
+    static int digitIndex(core::NumberLabel label) { return 3 - static_cast<int>(label); }
 
     SheetQuestion& target_;
 };
@@ -71,7 +71,7 @@ SheetQuestion placeValueQuestion(core::RandomSource& random, int place, QSet<QSt
     for (;;) {
         SheetQuestion item;
         SheetBoard board(item);
-        GenerateQuestion(board, item.question, random, writing);
+        core::GenerateQuestion(board, item.question, random, writing);
         if (item.markedDigit != place) {
             continue;
         }
@@ -82,10 +82,11 @@ SheetQuestion placeValueQuestion(core::RandomSource& random, int place, QSet<QSt
         }
         numbers.insert(number);
         const float digit = item.question.ChosenDigit;
-        item.candidates = {FormatNumber(placeValue(digit, kThousandthsDivisor), writing),
-                           FormatNumber(placeValue(digit, kHundredthsDivisor), writing),
-                           FormatNumber(placeValue(digit, kTenthsDivisor), writing)};
-        item.answer = FormatNumber(item.question.CorrectAnswer, writing);
+        item.candidates = {
+            core::FormatNumber(core::placeValue(digit, core::kThousandthsDivisor), writing),
+            core::FormatNumber(core::placeValue(digit, core::kHundredthsDivisor), writing),
+            core::FormatNumber(core::placeValue(digit, core::kTenthsDivisor), writing)};
+        item.answer = core::FormatNumber(item.question.CorrectAnswer, writing);
         return item;
     }
 }
@@ -97,9 +98,10 @@ SheetQuestion readingQuestion(core::RandomSource& random, QSet<QString>& numbers
 {
     const QString wawAndZero = u'و' + writing.writeWhole(0);
     for (;;) {
-        ReadingNumbers drawn;
+        core::ReadingNumbers drawn;
         SheetQuestion item;
-        item.reading = poseReadingQuestion(drawn, ReadingOccasion::Enter, random, writing);
+        item.reading =
+            core::poseReadingQuestion(drawn, core::ReadingOccasion::Enter, random, writing);
         const bool nothingAfterWaw = item.reading.endsWith(wawAndZero);
         if (nothingAfterWaw || numbers.contains(item.reading)) {
             continue;

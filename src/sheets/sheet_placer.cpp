@@ -42,11 +42,6 @@ QRectF Placer::ink(const QString& text, const QFont& font) const
             tight.height() * mmPerPixel_};
 }
 
-double Placer::ascent(const QFont& font) const
-{
-    return QFontMetricsF(font, &device_).ascent() * mmPerPixel_;
-}
-
 void Placer::left(int page, double x, double baseline, const QString& text, const QFont& font,
                   Direction direction, const QColor& colour)
 {

@@ -56,7 +56,6 @@ public:
     double width(const QString& text, const QFont& font) const;
     // The ink of a text whose baseline starts at the origin.
     QRectF ink(const QString& text, const QFont& font) const;
-    double ascent(const QFont& font) const;
 
     // A text whose baseline starts (left), ends (right) or is centred at x.
     void left(int page, double x, double baseline, const QString& text, const QFont& font,
