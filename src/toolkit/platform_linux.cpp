@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QSocketNotifier>
 
 #include <array>
@@ -86,5 +87,12 @@ void installFaces()
 }
 
 void attachToStartingConsole() {}
+
+void makeStandardOutputBinary() {}
+
+QString qtTranslationsFolder()
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
 
 } // namespace tk::platform
