@@ -70,6 +70,11 @@ void installFaces()
     }
 }
 
+bool facesComeWithTheProgram()
+{
+    return true;
+}
+
 void attachToStartingConsole()
 {
     if (AttachConsole(ATTACH_PARENT_PROCESS)) {
