@@ -17,7 +17,7 @@ namespace tk {
 // enough to leave the line clear of the navigation labels beside it.
 // Where the faces come with the program, Amiri has every letter it shows and stands alone: a
 // second family makes Qt 6.4 on Windows gather fallback faces from every face Windows has as it
-// draws the first text (about 0.1 s under Wine with Debian's fonts).
+// draws the first text (40 to 75 ms before the splash screen, under Wine with Debian's fonts).
 QStringList substituteFaces(Face face)
 {
     switch (face) {

@@ -46,7 +46,7 @@ msiexec() {
     [ -s "$log" ] || fail "msiexec $* wrote no log"
     return "$status"
 }
-# A property of the last install as its log reports it, as a Linux path.
+# A folder property as the log of the last msiexec run reports it, as a Linux path.
 logged_folder() {
     local folder
     folder=$(tr -d '\r' < "$log" | sed -n "s/^Property(S): $1 = //p" | tail -n 1)
