@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+namespace core {
+
 QString FormatNumber(double value, const core::NumberWriting& writing)
 {
     std::array<char, 64> buffer{};
@@ -209,3 +211,5 @@ QString FeedbackText(bool right, float correctAnswer)
     }
     return QStringLiteral(u"الاجابة خاطئة و الاجابة الصحيحة هي ") + FormatNumber(correctAnswer);
 }
+
+} // namespace core

@@ -11,30 +11,30 @@ namespace sheets {
 namespace {
 
 // Keeps what GenerateQuestion paints: the four captions and which digit ended up red.
-class SheetBoard final : public QuestionBoard {
+class SheetBoard final : public core::QuestionBoard {
 public:
     explicit SheetBoard(SheetQuestion& target)
         : target_(target)
     {}
 
-    void setNumberCaption(NumberLabel label, const QString& caption) override
+    void setNumberCaption(core::NumberLabel label, const QString& caption) override
     {
-        if (label == NumberLabel::Label4) {
+        if (label == core::NumberLabel::Label4) {
             target_.wholePart = caption;
         } else {
             target_.decimalDigits.at(digitIndex(label)) = caption;
         }
     }
-    void setNumberColour(NumberLabel label, core::ColourValue colour) override
+    void setNumberColour(core::NumberLabel label, core::ColourValue colour) override
     {
-        if (label != NumberLabel::Label4 && colour == kChosenDigitColour) {
+        if (label != core::NumberLabel::Label4 && colour == core::kChosenDigitColour) {
             target_.markedDigit = digitIndex(label);
         }
     }
 
 private:
     // Label3 holds the tenths, the first digit after the waw; Label1 the thousandths, the last.
-    static int digitIndex(NumberLabel label) { return 3 - static_cast<int>(label); }
+    static int digitIndex(core::NumberLabel label) { return 3 - static_cast<int>(label); }
 
     SheetQuestion& target_;
 };
@@ -49,18 +49,20 @@ Sheet makeSheet(const SheetOptions& options)
     for (int i = 0; i < options.questions; ++i) {
         SheetQuestion item;
         if (options.activity == Activity::Read) {
-            ReadingNumbers numbers;
-            item.reading =
-                poseReadingQuestion(numbers, ReadingOccasion::Enter, random, options.writing);
+            core::ReadingNumbers numbers;
+            item.reading = core::poseReadingQuestion(numbers, core::ReadingOccasion::Enter, random,
+                                                     options.writing);
         } else {
             SheetBoard board(item);
-            GenerateQuestion(board, item.question, random, options.writing);
+            core::GenerateQuestion(board, item.question, random, options.writing);
             const float digit = item.question.ChosenDigit;
             item.candidates = {
-                FormatNumber(placeValue(digit, kThousandthsDivisor), options.writing),
-                FormatNumber(placeValue(digit, kHundredthsDivisor), options.writing),
-                FormatNumber(placeValue(digit, kTenthsDivisor), options.writing)};
-            item.answer = FormatNumber(item.question.CorrectAnswer, options.writing);
+                core::FormatNumber(core::placeValue(digit, core::kThousandthsDivisor),
+                                   options.writing),
+                core::FormatNumber(core::placeValue(digit, core::kHundredthsDivisor),
+                                   options.writing),
+                core::FormatNumber(core::placeValue(digit, core::kTenthsDivisor), options.writing)};
+            item.answer = core::FormatNumber(item.question.CorrectAnswer, options.writing);
         }
         sheet.questions.append(item);
     }

@@ -42,7 +42,7 @@ struct SheetOptions {
 // One question as the drill shows it: Label4 to Label1 on the exercise screens, or the reading
 // practice's caption.
 struct SheetQuestion {
-    PlaceValueQuestion question;
+    core::PlaceValueQuestion question;
     QString wholePart;                    // the caption of Label4: a blank, waw, the whole part
     std::array<QString, 3> decimalDigits; // tenths, hundredths, thousandths (reading order)
     int markedDigit = 0;                  // index into decimalDigits: 0 tenths, 2 thousandths

@@ -26,9 +26,25 @@ constexpr double kCandidateSlot = 15; // from one value's right end to the next 
 constexpr double kAnswerLine = 26;    // length of the line a pupil writes the answer on
 constexpr int kKeyColumns = 3;
 constexpr int kKeyRows = 20;
-constexpr double kUnderlineGap = 1.0; // mm from a marked digit's baseline to its underline
-constexpr double kUnderline = 0.5;    // the underline's width
-constexpr double kOverhang = 1;       // room for Arabic letters that reach past their advance
+constexpr double kUnderlineGap = 1.0;    // mm from a marked digit's baseline to its underline
+constexpr double kUnderline = 0.5;       // the underline's width
+constexpr double kOverhang = 1;          // room for Arabic letters that reach past their advance
+constexpr double kLineInset = 1;         // lines start this far inside the printable area
+constexpr double kLabelGap = 2;          // from a label to the line or answer after it
+constexpr double kWritingLineDrop = 0.8; // a line to write on, below its label's baseline
+// A row's baseline: this share of its pitch below its top, at most so far (the reading numbers
+// are larger).
+constexpr double kRowBaselineShare = 0.6, kRowBaselineMost = 11;
+constexpr double kReadingBaselineShare = 0.65, kReadingBaselineMost = 13;
+// The header, from the top: the school line, the name and date line, the instruction, its rule.
+constexpr double kSchoolLine = 7, kNameLine = 9, kAfterLine = 3, kInstructionLine = 10;
+constexpr double kRuleGap = 4; // above and below the rule
+// The date's label ends at one, the name's line starts at the other.
+constexpr double kDateRight = 60, kNameLineLeft = 70;
+// The answer key's page: its title's and instruction's baselines, its rule, its rows.
+constexpr double kKeyTitle = 10, kKeyInstruction = 18, kKeyRule = 21, kKeyTop = 25;
+constexpr double kKeyBaselineShare = 0.7;
+constexpr double kFooterBaseline = 3; // above the foot of the printable area
 
 const QColor kInk(0, 0, 0);
 const QColor kMarkRed(255, 0, 0); // the drill's red digit
@@ -133,50 +149,51 @@ double placeNumber(Placer& placer, int page, double right, double baseline,
     return x;
 }
 
-struct Rows {
-    double top = 0;   // of the first row on a page after the first
-    double pitch = 0; // from one row to the next
+// Where one question stands: its page and number, its column's right and left ends, its row's
+// top and the distance to the next row.
+struct QuestionRow {
+    int page = 0;
+    int number = 0;
+    double right = 0;
+    double left = 0;
+    double top = 0;
+    double pitch = 0;
 };
 
 void placeQuestion(Placer& placer, const SheetOptions& options, const SheetQuestion& item,
-                   int number, int page, double columnRight, double columnLeft, double rowTop,
-                   double pitch)
+                   const QuestionRow& row)
 {
-    const QFont numberFont = sheetFont(12, true);
+    const bool reading = options.activity == Activity::Read;
+    const double baseline =
+        row.top + (reading ? std::min(row.pitch * kReadingBaselineShare, kReadingBaselineMost)
+                           : std::min(row.pitch * kRowBaselineShare, kRowBaselineMost));
+    placer.right(row.page, row.right, baseline, questionNumberText(row.number, options.writing),
+                 sheetFont(12, true), kInk, false);
+    const double numberRight = row.right - kNumberBox;
     switch (options.activity) {
     case Activity::Write: {
-        const double baseline = rowTop + std::min(pitch * 0.6, 11.0);
-        placer.right(page, columnRight, baseline, questionNumberText(number, options.writing),
-                     numberFont, kInk, false);
-        placeNumber(placer, page, columnRight - kNumberBox, baseline, item, options.mark, 20);
-        placer.line(page, QLineF(columnLeft + 1, baseline + 0.8, columnLeft + 1 + kAnswerLine,
-                                 baseline + 0.8));
+        placeNumber(placer, row.page, numberRight, baseline, item, options.mark, 20);
+        const double lineLeft = row.left + kLineInset;
+        const double lineY = baseline + kWritingLineDrop;
+        placer.line(row.page, QLineF(lineLeft, lineY, lineLeft + kAnswerLine, lineY));
         break;
     }
     case Activity::Choose: {
-        const double baseline = rowTop + std::min(pitch * 0.6, 11.0);
-        placer.right(page, columnRight, baseline, questionNumberText(number, options.writing),
-                     numberFont, kInk, false);
-        const double numberRight = columnRight - kNumberBox;
-        placeNumber(placer, page, numberRight, baseline, item, options.mark, 18);
+        placeNumber(placer, row.page, numberRight, baseline, item, options.mark, 18);
         // The digit as thousandths nearest the number, as tenths furthest: right to left as on
         // the screen, in the same places on every row.
         const double valuesRight =
             numberRight - widestNumber(placer, 18, options.writing) - kCandidatesGap;
         const QFont candidateFont = sheetFont(14);
         for (int i = 0; i < 3; ++i) {
-            placer.right(page, valuesRight - i * kCandidateSlot, baseline, item.candidates.at(i),
-                         candidateFont, kInk, false);
+            placer.right(row.page, valuesRight - i * kCandidateSlot, baseline,
+                         item.candidates.at(i), candidateFont, kInk, false);
         }
         break;
     }
-    case Activity::Read: {
-        const double baseline = rowTop + std::min(pitch * 0.65, 13.0);
-        placer.right(page, columnRight, baseline, questionNumberText(number, options.writing),
-                     numberFont, kInk, false);
-        placer.right(page, columnRight - kNumberBox, baseline, item.reading, sheetFont(24));
+    case Activity::Read:
+        placer.right(row.page, numberRight, baseline, item.reading, sheetFont(24));
         break;
-    }
     }
 }
 
@@ -186,7 +203,7 @@ double placeHeader(Placer& placer, const SheetOptions& options, double width)
     double y = 0;
     const QFont lineFont = sheetFont(13);
     if (!options.school.isEmpty() || !options.className.isEmpty()) {
-        y += 7;
+        y += kSchoolLine;
         if (!options.school.isEmpty()) {
             placer.right(0, width, y, QStringLiteral(u"المدرسة: ") + options.school, lineFont);
         }
@@ -194,24 +211,26 @@ double placeHeader(Placer& placer, const SheetOptions& options, double width)
             const QString text = QStringLiteral(u"الصف: ") + options.className;
             placer.right(0, placer.width(text, lineFont), y, text, lineFont);
         }
-        y += 3;
+        y += kAfterLine;
     }
     if (options.nameAndDateLine) {
-        y += 9;
+        y += kNameLine;
+        const double lineY = y + kWritingLineDrop;
         const QString name = QStringLiteral(u"الاسم:");
         placer.right(0, width, y, name, lineFont);
-        const double nameEnd = width - placer.width(name, lineFont) - 2;
-        placer.line(0, QLineF(70, y + 0.8, nameEnd, y + 0.8));
+        const double nameEnd = width - placer.width(name, lineFont) - kLabelGap;
+        placer.line(0, QLineF(kNameLineLeft, lineY, nameEnd, lineY));
         const QString date = QStringLiteral(u"التاريخ:");
-        placer.right(0, 60, y, date, lineFont);
-        placer.line(0, QLineF(1, y + 0.8, 58 - placer.width(date, lineFont), y + 0.8));
-        y += 3;
+        placer.right(0, kDateRight, y, date, lineFont);
+        const double dateEnd = kDateRight - placer.width(date, lineFont) - kLabelGap;
+        placer.line(0, QLineF(kLineInset, lineY, dateEnd, lineY));
+        y += kAfterLine;
     }
-    y += 10;
+    y += kInstructionLine;
     placer.right(0, width, y, instructionText(options.activity, options.mark), sheetFont(16, true));
-    y += 4;
-    placer.line(0, QLineF(1, y, width, y));
-    return y + 4;
+    y += kRuleGap;
+    placer.line(0, QLineF(kLineInset, y, width, y));
+    return y + kRuleGap;
 }
 
 void placeFooter(Placer& placer, const SheetOptions& options, int page, int pages, QSizeF printable)
@@ -219,29 +238,30 @@ void placeFooter(Placer& placer, const SheetOptions& options, int page, int page
     const QString text = sheetNumberText(options.sheetNumber, options.writing) +
                          QStringLiteral(u"، صفحة ") + options.writing.writeWhole(page + 1) +
                          QStringLiteral(u" من ") + options.writing.writeWhole(pages);
-    placer.centre(page, printable.width() / 2, printable.height() - 3, text, sheetFont(10));
+    placer.centre(page, printable.width() / 2, printable.height() - kFooterBaseline, text,
+                  sheetFont(10));
 }
 
 void placeKey(Placer& placer, const Sheet& sheet, int page, QSizeF printable)
 {
-    placer.right(page, printable.width() - kOverhang, 10, answerKeyTitle(), sheetFont(16, true));
-    placer.right(page, printable.width() - kOverhang, 18,
+    const double right = printable.width() - kOverhang;
+    placer.right(page, right, kKeyTitle, answerKeyTitle(), sheetFont(16, true));
+    placer.right(page, right, kKeyInstruction,
                  instructionText(sheet.options.activity, sheet.options.mark), sheetFont(11),
                  kQuiet);
-    placer.line(page, QLineF(1, 21, printable.width() - 1, 21));
-    const double top = 25;
-    const double pitch = (printable.height() - kFooterHeight - top) / kKeyRows;
+    placer.line(page, QLineF(kLineInset, kKeyRule, printable.width() - kLineInset, kKeyRule));
+    const double pitch = (printable.height() - kFooterHeight - kKeyTop) / kKeyRows;
     const double columnWidth = printable.width() / kKeyColumns;
     const QFont numberFont = sheetFont(12, true);
     const QFont answerFont = sheetFont(14);
     for (int i = 0; i < sheet.questions.size(); ++i) {
         const int column = i / kKeyRows; // the first at the right
-        const double right = printable.width() - column * columnWidth;
-        const double baseline = top + (i % kKeyRows) * pitch + pitch * 0.7;
-        placer.right(page, right, baseline, questionNumberText(i + 1, sheet.options.writing),
+        const double columnRight = printable.width() - column * columnWidth;
+        const double baseline = kKeyTop + (i % kKeyRows) * pitch + pitch * kKeyBaselineShare;
+        placer.right(page, columnRight, baseline, questionNumberText(i + 1, sheet.options.writing),
                      numberFont, kInk, false);
-        placer.right(page, right - kNumberBox - 2, baseline, answerText(sheet.questions.at(i)),
-                     answerFont, kInk, false);
+        placer.right(page, columnRight - kNumberBox - kLabelGap, baseline,
+                     answerText(sheet.questions.at(i)), answerFont, kInk, false);
     }
 }
 
@@ -282,8 +302,8 @@ SheetLayout layOutSheet(const Sheet& sheet, const QPaintDevice& measuringDevice)
         const int column = onPage / rowsPerColumn; // 0 is the right-hand column
         const double columnRight = printable.width() - column * (columnWidth + kColumnGap);
         const double top = (page == 0 ? firstTop : 0) + (onPage % rowsPerColumn) * pitch;
-        placeQuestion(placer, sheet.options, sheet.questions.at(i), i + 1, page, columnRight,
-                      columnRight - columnWidth, top, pitch);
+        placeQuestion(placer, sheet.options, sheet.questions.at(i),
+                      {page, i + 1, columnRight, columnRight - columnWidth, top, pitch});
     }
     if (key) {
         placeKey(placer, sheet, layout.firstKeyPage, printable);

@@ -46,7 +46,8 @@ sheets::Sheet sheetOf(Activity activity, std::uint64_t number, int questions = 6
 const core::NumberWriting kArabicIndic(core::DigitSet::ArabicIndic,
                                        core::SeparatorKind::ArabicDecimal);
 
-const float kDivisorOfDigit[3] = {kTenthsDivisor, kHundredthsDivisor, kThousandthsDivisor};
+const float kDivisorOfDigit[3] = {core::kTenthsDivisor, core::kHundredthsDivisor,
+                                  core::kThousandthsDivisor};
 
 } // namespace
 
@@ -119,12 +120,12 @@ private Q_SLOTS:
         const sheets::Sheet plain = sheetOf(Activity::Choose, 17);
         const sheets::Sheet written = sheetOf(Activity::Choose, 17, 60, writing);
         for (qsizetype i = 0; i < plain.questions.size(); ++i) {
-            const PlaceValueQuestion& q = written.questions.at(i).question;
+            const core::PlaceValueQuestion& q = written.questions.at(i).question;
             QCOMPARE(q.CorrectAnswer, plain.questions.at(i).question.CorrectAnswer);
             QCOMPARE(sheets::answerText(written.questions.at(i)),
-                     FormatNumber(q.CorrectAnswer, writing));
+                     core::FormatNumber(q.CorrectAnswer, writing));
             QCOMPARE(written.questions.at(i).candidates.at(1),
-                     FormatNumber(q.ChosenDigit / 100.0F, writing));
+                     core::FormatNumber(q.ChosenDigit / 100.0F, writing));
         }
     }
 
@@ -141,26 +142,26 @@ private Q_SLOTS:
         std::array<int, 3> markedAt{};
         for (std::uint64_t number = 0; number < 40; ++number) {
             for (const sheets::SheetQuestion& item : sheetOf(activity, number).questions) {
-                const PlaceValueQuestion& q = item.question;
+                const core::PlaceValueQuestion& q = item.question;
                 QVERIFY2(whole.match(item.wholePart).hasMatch(), qPrintable(item.wholePart));
-                QCOMPARE(item.wholePart, wholePartCaption(q.WholePart));
+                QCOMPARE(item.wholePart, core::wholePartCaption(q.WholePart));
                 const std::array<float, 3> digits = {q.TenthsDigit, q.HundredthsDigit,
                                                      q.ThousandthsDigit};
                 for (int i = 0; i < 3; ++i) {
                     QVERIFY(digits.at(i) >= 0 && digits.at(i) <= 9);
-                    QCOMPARE(item.decimalDigits.at(i), FormatNumber(digits.at(i)));
+                    QCOMPARE(item.decimalDigits.at(i), core::FormatNumber(digits.at(i)));
                 }
                 const int marked = item.markedDigit;
                 QVERIFY(marked >= 0 && marked <= 2);
                 ++markedAt.at(marked);
                 QVERIFY(q.ChosenDigit >= 1 && q.ChosenDigit <= 9);
                 QCOMPARE(q.ChosenDigit, digits.at(marked));
-                QCOMPARE(q.CorrectAnswer, placeValue(q.ChosenDigit, kDivisorOfDigit[marked]));
-                QCOMPARE(sheets::answerText(item), FormatNumber(q.CorrectAnswer));
+                QCOMPARE(q.CorrectAnswer, core::placeValue(q.ChosenDigit, kDivisorOfDigit[marked]));
+                QCOMPARE(sheets::answerText(item), core::FormatNumber(q.CorrectAnswer));
                 QCOMPARE(item.candidates,
-                         (std::array<QString, 3>{FormatNumber(q.ChosenDigit / 1000.0F),
-                                                 FormatNumber(q.ChosenDigit / 100.0F),
-                                                 FormatNumber(q.ChosenDigit / 10.0F)}));
+                         (std::array<QString, 3>{core::FormatNumber(q.ChosenDigit / 1000.0F),
+                                                 core::FormatNumber(q.ChosenDigit / 100.0F),
+                                                 core::FormatNumber(q.ChosenDigit / 10.0F)}));
                 QCOMPARE(item.candidates.at(2 - marked), sheets::answerText(item));
             }
         }

@@ -198,7 +198,7 @@ private Q_SLOTS:
                                      named);
         QLocale::setDefault(QLocale::c());
         QCOMPARE(parsed.error, QString());
-        QCOMPARE(FormatNumber(0.07F, parsed.options.writing), sevenHundredths);
+        QCOMPARE(core::FormatNumber(0.07F, parsed.options.writing), sevenHundredths);
     }
 
     // The command line never needs a display, whatever platform the environment names.

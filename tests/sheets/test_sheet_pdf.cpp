@@ -25,10 +25,10 @@ namespace {
 
 QString tenthsEtc(int place, int digit, const core::NumberWriting& writing)
 {
-    return FormatNumber(static_cast<float>(digit) / (place == 0   ? 10.0F
-                                                     : place == 1 ? 100.0F
-                                                                  : 1000.0F),
-                        writing);
+    return core::FormatNumber(static_cast<float>(digit) / (place == 0   ? 10.0F
+                                                           : place == 1 ? 100.0F
+                                                                        : 1000.0F),
+                              writing);
 }
 
 const core::NumberWriting kArabicIndic(core::DigitSet::ArabicIndic,

@@ -39,6 +39,8 @@ grep -qx "$version" <<< "$strings" || fail "the version record lacks $version"
 # The resource types at the top of the resource tree: 14 is an icon group, 16 a version record.
 types=$(sed -n '/rsrc Resource Directory/,$p' <<< "$headers" | awk '/^[0-9a-f]+   Entry/ {sub(",", "", $4); print $4}')
 grep -qx '0x00000e' <<< "$types" || fail "no icon in the resources"
+# Qt's windows take their taskbar icon from the icon named IDI_ICON1.
+grep -q 'IDI_ICON1' <<< "$strings" || fail "the icon is not named IDI_ICON1"
 grep -qx '0x000010' <<< "$types" || fail "no version record in the resources"
 
 size=$(stat -c %s "$exe")
