@@ -7,7 +7,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test screenshots lint clean package bench
+.PHONY: all deps configure build run test screenshots lint clean package bench bench-sheets
 
 all: build
 
@@ -92,6 +92,10 @@ bench:
 	@cmake -S . -B $(BENCH_BUILD) $(CMAKE_FLAGS) -DPLACEVALUE_BENCH=ON -DPLACEVALUE_TESTS=OFF > /dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@bench/run-bench $(BENCH_BUILD)
+
+# The worksheet maker alone: a class set of 30 sheets of 30 questions, timed and weighed.
+bench-sheets: build
+	@bench/run-sheets-bench $(BUILD)
 
 # Windows (see "Windows" in README.md): a static Qt for Windows is built once per machine into
 # a cache folder (scripts/build-windows-qt, about half an hour the first time); then the program

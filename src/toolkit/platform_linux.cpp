@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QSocketNotifier>
 
 #include <array>
@@ -91,5 +92,12 @@ bool facesComeWithTheProgram()
 }
 
 void attachToStartingConsole() {}
+
+void makeStandardOutputBinary() {}
+
+QString qtTranslationsFolder()
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
 
 } // namespace tk::platform

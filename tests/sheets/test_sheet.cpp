@@ -1,50 +1,26 @@
 // SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A worksheet's questions: drawn from the sheet number alone, by the drill's rules.
+// A worksheet's questions: drawn from the sheet number and the activity alone, by the drill's
+// rules, the same in every writing of the numbers.
 
 #include "core/number_text.h"
 #include "core/place_value_question.h"
+#include "sheet_questions.h"
 #include "sheets/sheet.h"
 #include "sheets/sheet_random.h"
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 using sheets::Activity;
 
-Q_DECLARE_METATYPE(core::NumberWriting)
-
 namespace {
-
-QStringList sheetText(const sheets::Sheet& sheet)
-{
-    QStringList lines;
-    for (const sheets::SheetQuestion& item : sheet.questions) {
-        lines.append(item.reading.isEmpty()
-                         ? item.wholePart + u'|' + item.decimalDigits.at(0) +
-                               item.decimalDigits.at(1) + item.decimalDigits.at(2) + u'|' +
-                               QString::number(item.markedDigit)
-                         : item.reading);
-    }
-    return lines;
-}
-
-sheets::Sheet sheetOf(Activity activity, std::uint64_t number, int questions = 60,
-                      const core::NumberWriting& writing = core::NumberWriting())
-{
-    sheets::SheetOptions options;
-    options.activity = activity;
-    options.sheetNumber = number;
-    options.questions = questions;
-    options.writing = writing;
-    return sheets::makeSheet(options);
-}
-
-const core::NumberWriting kArabicIndic(core::DigitSet::ArabicIndic,
-                                       core::SeparatorKind::ArabicDecimal);
 
 const float kDivisorOfDigit[3] = {core::kTenthsDivisor, core::kHundredthsDivisor,
                                   core::kThousandthsDivisor};
@@ -59,9 +35,9 @@ private Q_SLOTS:
 
     void theClockChangesNothing()
     {
-        sheets::SheetRandom first(17);
-        sheets::SheetRandom second(17);
-        sheets::SheetRandom other(18);
+        sheets::SheetRandom first(17, Activity::Write);
+        sheets::SheetRandom second(17, Activity::Write);
+        sheets::SheetRandom other(18, Activity::Write);
         int differ = 0;
         for (int i = 0; i < 100; ++i) {
             first.reseedFromClock();
@@ -90,6 +66,38 @@ private Q_SLOTS:
         QVERIFY(sheetText(sheetOf(activity, 0)) != seventeen);
         // A shorter sheet with the same number is the start of the longer one.
         QCOMPARE(sheetText(sheetOf(activity, 17, 10)), seventeen.mid(0, 10));
+        // Within a class set a sheet is the sheet its own number gives alone.
+        sheets::SheetOptions set;
+        set.activity = activity;
+        set.questions = 60;
+        set.sheetNumber = 15;
+        set.pupils = 4;
+        const QList<sheets::Sheet> sheets = sheets::makeClassSet(set);
+        QCOMPARE(sheets.size(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(sheets[i].options.sheetNumber, 15U + i);
+            QCOMPARE(sheetText(sheets[i]), sheetText(sheetOf(activity, 15 + i)));
+        }
+        QCOMPARE(sheetText(sheets[2]), seventeen);
+        // Another writing gives the same sheet, written otherwise.
+        const QStringList written = sheetText(sheetOf(activity, 17, 60, kArabicIndic));
+        QCOMPARE(written.size(), 60);
+        for (int i = 0; i < 60; ++i) {
+            QVERIFY(written[i] != seventeen[i]);
+            QCOMPARE(westernDigits(written[i]), seventeen[i]);
+        }
+    }
+
+    void classSetsKeepToTheSheetNumbers()
+    {
+        QCOMPARE(sheets::maxFirstSheetNumber(1), sheets::kMaxSheetNumber);
+        QCOMPARE(sheets::maxFirstSheetNumber(60), sheets::kMaxSheetNumber - 59);
+        sheets::SheetOptions set;
+        set.sheetNumber = sheets::maxFirstSheetNumber(30);
+        set.pupils = 30;
+        set.questions = 10;
+        QCOMPARE(sheets::makeClassSet(set).constLast().options.sheetNumber,
+                 sheets::kMaxSheetNumber);
     }
 
     // The same numbers on every machine and in every year: the first questions of sheet 17
@@ -97,14 +105,14 @@ private Q_SLOTS:
     void sheetSeventeenIsPinned()
     {
         QCOMPARE(sheetText(sheetOf(Activity::Write, 17, 10)).mid(0, 3),
-                 (QStringList{u" و562|038|2"_s, u" و199|578|1"_s, u" و721|917|0"_s}));
+                 (QStringList{u" و655|348|1"_s, u" و3|142|2"_s, u" و876|579|0"_s}));
         QCOMPARE(sheetText(sheetOf(Activity::Read, 17, 10)).mid(0, 3),
-                 (QStringList{u"561و815"_s, u"616و7"_s, u"9و857"_s}));
+                 (QStringList{u"7و208"_s, u"837و7"_s, u"82و334"_s}));
         // Another writing draws the same questions, only written otherwise.
         QCOMPARE(sheetText(sheetOf(Activity::Write, 17, 10, kArabicIndic)).mid(0, 3),
-                 (QStringList{u" و٥٦٢|٠٣٨|2"_s, u" و١٩٩|٥٧٨|1"_s, u" و٧٢١|٩١٧|0"_s}));
+                 (QStringList{u" و٦٥٥|٣٤٨|1"_s, u" و٣|١٤٢|2"_s, u" و٨٧٦|٥٧٩|0"_s}));
         QCOMPARE(sheetText(sheetOf(Activity::Read, 17, 10, kArabicIndic)).mid(0, 3),
-                 (QStringList{u"٥٦١و٨١٥"_s, u"٦١٦و٧"_s, u"٩و٨٥٧"_s}));
+                 (QStringList{u"٧و٢٠٨"_s, u"٨٣٧و٧"_s, u"٨٢و٣٣٤"_s}));
     }
 
     // The candidates and the key are written as the questions are.
@@ -184,8 +192,9 @@ private Q_SLOTS:
                 secondsOfKindAlone.insert(match.captured(2).toInt());
             }
         }
-        // The Enter table's kinds 0, 3, 5 and 7 end in the kind itself: those four come up.
-        for (const int kind : {0, 3, 5, 7}) {
+        // The Enter table's kinds 3, 5 and 7 end in the kind itself: those come up (kind 0,
+        // which ends in 0, is left out).
+        for (const int kind : {3, 5, 7}) {
             QVERIFY(secondsOfKindAlone.contains(kind));
         }
     }
