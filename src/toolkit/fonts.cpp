@@ -15,11 +15,17 @@ namespace tk {
 // The one Arial line mixes Latin key names with Arabic: Noto Sans for the Latin letters, and
 // for the Arabic ones Noto Naskh Arabic, a naskh like Arial's own Arabic letters, narrow
 // enough to leave the line clear of the navigation labels beside it.
+// Where the faces come with the program, Amiri has every letter it shows and stands alone: a
+// second family makes Qt 6.4 on Windows gather fallback faces from every face Windows has as it
+// draws the first text (40 to 75 ms before the splash screen, under Wine with Debian's fonts).
 QStringList substituteFaces(Face face)
 {
     switch (face) {
     case Face::ArabicTransparent:
     case Face::MsSansSerif:
+        if (platform::facesComeWithTheProgram()) {
+            return {QStringLiteral("Amiri")};
+        }
         return {QStringLiteral("Amiri"), QStringLiteral("Noto Naskh Arabic")};
     case Face::Arial:
         return {QStringLiteral("Noto Sans"), QStringLiteral("Noto Naskh Arabic")};

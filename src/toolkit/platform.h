@@ -26,6 +26,11 @@ void routeEndRequestsToEndProgram();
 // Idempotent; every font the toolkit makes calls it first.
 void installFaces();
 
+// Whether those faces come with the program, so that every one of them is always there with
+// every letter the program shows: on Windows (compiled in), not on Linux (a machine may lack
+// one, or have an older cut of it).
+bool facesComeWithTheProgram();
+
 // Lets a program with windows also speak on the command line it was started from: on Windows a
 // windowed program has no console, so it attaches to the one of the command prompt that started
 // it, if any, for the standard streams that were not redirected. Nothing to do on Linux.

@@ -86,6 +86,11 @@ void installFaces()
     // Amiri, Noto Naskh Arabic and Noto Sans come from Debian's font packages.
 }
 
+bool facesComeWithTheProgram()
+{
+    return false;
+}
+
 void attachToStartingConsole() {}
 
 void makeStandardOutputBinary() {}

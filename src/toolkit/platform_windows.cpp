@@ -73,6 +73,11 @@ void installFaces()
     }
 }
 
+bool facesComeWithTheProgram()
+{
+    return true;
+}
+
 void attachToStartingConsole()
 {
     // A stream the starting command redirected (to a file or a pipe) stays where it was sent.
