@@ -10,7 +10,7 @@
 namespace tk {
 
 // Ends the run at once, inside the running handler: stops every timer, hides every screen,
-// lets no further input through and leaves the event loop with status 0. No screen is asked
+// lets no further input through and leaves the event loop with status 0 (platform::leaveProgram). No screen is asked
 // to close; nothing is saved or confirmed.
 void EndProgram();
 
