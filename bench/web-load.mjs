@@ -14,6 +14,7 @@ import { firstFrame, startBrowser } from '../tests/web/browser.mjs';
 import { at, candidate } from '../tests/web/screens.mjs';
 
 const runs = Number(process.env.RUNS ?? 5);
+const mib = (bytes) => `${(bytes / 1048576).toFixed(1)} MiB`;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 // One first visit and one later visit in a fresh browser: { bytes, cold, cached }.
@@ -58,23 +59,27 @@ async function tour(page) {
   await page.waitForTimeout(500);
 }
 
-// The renderer processes' resident memory: Chromium's renderers carry the profile's folder.
+// The resident and proportional (shared pages split among their users) memory of this browser's
+// renderer processes, the page's the largest; its processes carry the profile's folder.
 function rendererMemory(profile) {
-  let kib = 0;
+  const result = [];
   for (const pid of fs.readdirSync('/proc').filter((name) => /^\d+$/.test(name))) {
     try {
-      const command = fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8');
-      if (command.includes('--type=renderer') && command.includes(profile)) {
-        kib += Number(/VmRSS:\s+(\d+)/.exec(fs.readFileSync(`/proc/${pid}/status`, 'utf8'))[1]);
+      const command = fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8').replaceAll('\0', ' ');
+      if (!command.includes(profile) || !command.includes('--type=renderer')) {
+        continue;
       }
+      const rollup = fs.readFileSync(`/proc/${pid}/smaps_rollup`, 'utf8');
+      const kib = (name) => Number(new RegExp(`^${name}:\\s+(\\d+)`, 'm').exec(rollup)[1]);
+      result.push({ rss: kib('Rss') * 1024, pss: kib('Pss') * 1024 });
     } catch {
       // a process that ended meanwhile
     }
   }
-  return kib;
+  return result.sort((a, b) => b.pss - a.pss)
+    .map(({ rss, pss }) => `${mib(rss)} resident (${mib(pss)} proportional)`).join(', ');
 }
 
-const mib = (bytes) => `${(bytes / 1048576).toFixed(1)} MiB`;
 const results = { br: [], gzip: [] };
 for (let run = 0; run < runs; ++run) {
   for (const [name, encodings] of [['br', ['br', 'gzip']], ['gzip', ['gzip']]]) {
@@ -96,15 +101,13 @@ try {
   await tour(page);
   const session = await page.context().newCDPSession(page);
   await session.send('HeapProfiler.collectGarbage');
-  const { metrics } = await session.send('Performance.getMetrics').catch(async () => {
-    await session.send('Performance.enable');
-    return session.send('Performance.getMetrics');
-  });
+  await session.send('Performance.enable');
+  const { metrics } = await session.send('Performance.getMetrics');
   const metric = (name) => metrics.find((m) => m.name === name)?.value ?? 0;
   const wasm = await page.evaluate(() => self.module?.HEAP8?.length ?? 0);
   console.log(`after a tour: wasm memory ${mib(wasm)}, JavaScript heap ` +
               `${mib(metric('JSHeapUsedSize'))} used of ${mib(metric('JSHeapTotalSize'))}, ` +
-              `renderer resident ${mib(rendererMemory(browser.profile) * 1024)}`);
+              `renderers: ${rendererMemory(browser.profile)}`);
 } finally {
   await browser.close();
 }
