@@ -9,6 +9,8 @@
 #include "core/random_source.h"
 #include "core/reading_question.h"
 
+#include <QLocale>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -54,11 +56,11 @@ BENCHMARK(BM_wholePartCaption);
 
 void BM_FormatNumber(benchmark::State& state)
 {
-    const QString separator = decimalSeparator();
+    const core::NumberWriting writing = core::regionalWriting();
     const double value = static_cast<double>(state.range(0)) / 1000.0;
     for (auto iteration : state) {
         static_cast<void>(iteration);
-        benchmark::DoNotOptimize(FormatNumber(value, separator));
+        benchmark::DoNotOptimize(FormatNumber(value, writing));
     }
 }
 BENCHMARK(BM_FormatNumber)->Arg(7)->Arg(70)->Arg(305007);
@@ -92,6 +94,20 @@ void BM_ReadTypedNumber(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReadTypedNumber);
+
+// An answer in the regional settings' own writing: the locale is asked once per reading.
+void BM_ReadTypedNumberRegional(benchmark::State& state)
+{
+    QLocale::setDefault(QLocale(QStringLiteral("ar_EG")));
+    const QString typed = QStringLiteral(u" ٠٫٠٧ ");
+    for (auto iteration : state) {
+        static_cast<void>(iteration);
+        const double value = ReadTypedNumber(typed);
+        benchmark::DoNotOptimize(matchesAnswer(value, 0.07F));
+    }
+    QLocale::setDefault(QLocale::c());
+}
+BENCHMARK(BM_ReadTypedNumberRegional);
 
 void BM_readingCaption(benchmark::State& state)
 {

@@ -4,11 +4,13 @@
 // Formatting numbers: every double formats without fault into a well-formed text that reads
 // back within seven significant digits; every place value (a number of up to seven digits over
 // a power of ten) reads back as the same single-precision value; the exercises' captions have
-// their exact shapes, whatever the decimal separator.
+// their exact shapes in any writing (zero digit and separator, unusable ones falling back), and
+// read back as right in that writing.
 
 #include "core/number_text.h"
 #include "core/place_value_question.h"
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -81,7 +83,7 @@ bool wellFormed(const QString& text)
 
 void checkAnyDouble(double value)
 {
-    const QString text = FormatNumber(value, QStringLiteral("."));
+    const QString text = FormatNumber(value, core::NumberWriting());
     if (!std::isfinite(value)) {
         return; // never shown; only formatting without fault counts
     }
@@ -95,12 +97,30 @@ void checkAnyDouble(double value)
     }
 }
 
-void checkPlaceValue(std::uint32_t digits, int power, const QString& separator)
+// The digits and the point of a plain number text in the writing, spelt out one by one.
+QString inWriting(const QString& plain, const core::NumberWriting& writing)
+{
+    QString text;
+    for (const QChar c : plain) {
+        if (isDigit(c)) {
+            const char32_t digit = writing.zeroDigit() + (c.unicode() - u'0');
+            text += QString::fromUcs4(&digit, 1);
+        } else if (c == QLatin1Char('.')) {
+            const char32_t separator = writing.separator();
+            text += QString::fromUcs4(&separator, 1);
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+void checkPlaceValue(std::uint32_t digits, int power, const core::NumberWriting& writing)
 {
     static constexpr std::array<float, 11> powersOfTen = {1.0F, 1e1F, 1e2F, 1e3F, 1e4F, 1e5F,
                                                           1e6F, 1e7F, 1e8F, 1e9F, 1e10F};
     const float value = placeValue(static_cast<float>(digits), powersOfTen.at(power));
-    const QString text = FormatNumber(value, QStringLiteral("."));
+    const QString text = FormatNumber(value, core::NumberWriting());
     if (!wellFormed(text)) {
         fail("badly formed place value", text);
     }
@@ -111,20 +131,23 @@ void checkPlaceValue(std::uint32_t digits, int power, const QString& separator)
     const auto digit = static_cast<int>(digits % 9 + 1);
     const int place = power % 3 + 1;
     const float exercise = placeValue(static_cast<float>(digit), powersOfTen.at(place));
-    QString expected = QStringLiteral("0") + separator;
-    expected += QString(place - 1, QLatin1Char('0'));
-    expected += QChar(u'0' + digit);
-    const QString shown = FormatNumber(exercise, separator);
+    const QString expected = inWriting(
+        QStringLiteral("0.") + QString(place - 1, QLatin1Char('0')) + QChar(u'0' + digit), writing);
+    const QString shown = FormatNumber(exercise, writing);
     if (shown != expected) {
         fail("place value caption", shown);
     }
-    if (!matchesAnswer(ReadTypedNumber(FormatNumber(exercise, QStringLiteral("."))), exercise)) {
+    if (!matchesAnswer(ReadTypedNumber(shown, writing), exercise) ||
+        !matchesAnswer(ReadTypedNumber(FormatNumber(exercise, core::NumberWriting()), writing),
+                       exercise)) {
         fail("exercise answer does not read back", shown);
     }
     // A whole part and a single digit: plain digits.
     const auto whole = static_cast<int>(digits % 1000);
-    if (FormatNumber(static_cast<float>(whole), separator) != QString::number(whole)) {
-        fail("whole part caption", FormatNumber(static_cast<float>(whole), separator));
+    const QString wholeText = FormatNumber(static_cast<float>(whole), writing);
+    if (wholeText != inWriting(QString::number(whole), writing) ||
+        wholeText != writing.writeWhole(whole)) {
+        fail("whole part caption", wholeText);
     }
 }
 
@@ -133,7 +156,7 @@ void checkPlaceValue(std::uint32_t digits, int power, const QString& separator)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     // 8 bytes of a double, 4 of a place value's digits, 1 of its power of ten, then the
-    // decimal separator as UTF-8.
+    // decimal separator and the zero digit as UTF-8 (unusable or missing ones fall back).
     std::array<std::uint8_t, 13> head{};
     std::memcpy(head.data(), data, std::min(size, head.size()));
     double value = 0;
@@ -141,17 +164,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::uint32_t digits = 0;
     std::memcpy(&digits, head.data() + 8, sizeof digits);
     const int power = head[12] % 11;
-    QString separator = QStringLiteral(".");
+    QList<uint> tail;
     if (size > head.size()) {
-        separator = QString::fromUtf8(reinterpret_cast<const char*>(data) + head.size(),
-                                      static_cast<qsizetype>(size - head.size()));
+        tail = QString::fromUtf8(reinterpret_cast<const char*>(data) + head.size(),
+                                 static_cast<qsizetype>(size - head.size()))
+                   .toUcs4();
     }
+    const core::NumberWriting writing(tail.size() > 1 ? tail[1] : U'0',
+                                      tail.isEmpty() ? U'.' : tail[0]);
 
     checkAnyDouble(value);
     checkAnyDouble(static_cast<double>(static_cast<float>(value)));
-    checkPlaceValue(digits % 10'000'000, power, separator);
-    const QString shown = FormatNumber(value, separator);
-    if (shown.size() > 32 + separator.size()) {
+    checkPlaceValue(digits % 10'000'000, power, writing);
+    const QString shown = FormatNumber(value, writing);
+    if (shown.size() > 2 * 32) {
         fail("number text too long", shown);
     }
     return 0;

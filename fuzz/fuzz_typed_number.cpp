@@ -1,15 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Reading a typed answer: any text, read as UTF-8, must give a number (never NaN), the same
-// number an independent reading of the same grammar gives, and a defined comparison with every
-// answer the exercises can ask for.
+// Reading a typed answer: any text, read as UTF-8 under each of several writings (plain, the
+// Arabic-Indic digits with the Arabic separator, a comma, digits beyond the Basic Multilingual
+// Plane), must give a number (never NaN), the same number an independent reading of the same
+// grammar gives, and a defined comparison with every answer the exercises can ask for.
 
 #include "core/number_text.h"
 #include "core/place_value_question.h"
 
+#include <QList>
 #include <QString>
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -19,24 +22,38 @@
 
 namespace {
 
-bool isBlank(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
-}
-
 bool isDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// The typed number's grammar, written out plainly: blanks dropped first, then the longest
-// leading sign, digits with at most one point and exponent, read by the C library.
-double referenceReading(const QString& text)
+const std::array<core::NumberWriting, 6> kWritings = {
+    core::NumberWriting(),
+    core::NumberWriting(core::DigitSet::ArabicIndic, core::SeparatorKind::ArabicDecimal),
+    core::NumberWriting(core::DigitSet::Western, core::SeparatorKind::Comma),
+    core::NumberWriting(core::DigitSet::ArabicIndic, core::SeparatorKind::Comma),
+    core::NumberWriting(U'\U00011136', U'\u066B'), // Chakma digits, two UTF-16 units each
+    core::NumberWriting(U'\u06F0', U'\U0001E95E'), // Persian digits, a separator beyond the BMP
+};
+
+// The typed number's grammar, written out plainly: blanks dropped and the writing's digits and
+// separator turned into 0 to 9 and "." first, then the longest leading sign, digits with at
+// most one point and exponent, read by the C library.
+double referenceReading(const QString& text, const core::NumberWriting& writing)
 {
     QString compact;
-    for (const QChar c : text) {
-        if (!isBlank(c)) {
-            compact.append(c);
+    for (const char32_t c : text.toUcs4()) {
+        if (c == U' ' || c == U'\t' || c == U'\n') {
+            continue;
+        }
+        if (c - writing.zeroDigit() < 10U) {
+            compact.append(QChar(static_cast<char16_t>(u'0' + (c - writing.zeroDigit()))));
+        } else if (c == writing.separator()) {
+            compact.append(QLatin1Char('.'));
+        } else if (c > 0xFFFF) {
+            compact.append(QChar(u'\uFFFD')); // any character the grammar does not know
+        } else {
+            compact.append(QChar(static_cast<char16_t>(c)));
         }
     }
     qsizetype i = 0;
@@ -93,24 +110,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const double typed = ReadTypedNumber(text);
-    if (std::isnan(typed)) {
-        std::fprintf(stderr, "typed number read as NaN\n");
-        std::abort();
-    }
-    const double expected = referenceReading(text);
-    if (!sameNumber(typed, expected)) {
-        std::fprintf(stderr, "typed number read as %.17g, expected %.17g\n", typed, expected);
-        std::abort();
-    }
-    for (const float divisor : {kThousandthsDivisor, kHundredthsDivisor, kTenthsDivisor}) {
-        for (int digit = 1; digit <= 9; ++digit) {
-            const float answer = placeValue(static_cast<float>(digit), divisor);
-            const bool right = matchesAnswer(typed, answer);
-            const bool inRange = std::isfinite(typed) && std::fabs(typed) <= 1.0;
-            if (right && (!inRange || static_cast<float>(typed) != answer)) {
-                std::fprintf(stderr, "%.17g judged equal to %.9g\n", typed, answer);
-                std::abort();
+    for (const core::NumberWriting& writing : kWritings) {
+        const double typed = ReadTypedNumber(text, writing);
+        if (std::isnan(typed)) {
+            std::fprintf(stderr, "typed number read as NaN\n");
+            std::abort();
+        }
+        const double expected = referenceReading(text, writing);
+        if (!sameNumber(typed, expected)) {
+            std::fprintf(stderr, "typed number read as %.17g, expected %.17g (zero U+%04X)\n",
+                         typed, expected, static_cast<unsigned>(writing.zeroDigit()));
+            std::abort();
+        }
+        for (const float divisor : {kThousandthsDivisor, kHundredthsDivisor, kTenthsDivisor}) {
+            for (int digit = 1; digit <= 9; ++digit) {
+                const float answer = placeValue(static_cast<float>(digit), divisor);
+                const bool right = matchesAnswer(typed, answer);
+                const bool inRange = std::isfinite(typed) && std::fabs(typed) <= 1.0;
+                if (right && (!inRange || static_cast<float>(typed) != answer)) {
+                    std::fprintf(stderr, "%.17g judged equal to %.9g\n", typed, answer);
+                    std::abort();
+                }
             }
         }
     }

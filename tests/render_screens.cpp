@@ -3,12 +3,14 @@
 
 // Renders every screen and its states to PNG files on the offscreen platform, from scripted
 // questions so that the pictures are the same on every run. Fails if a screen of the program
-// has no picture.
-//   render_screens OUTPUT_FOLDER
+// has no picture. Numbers are written as under the locale named (C by default; "system": the
+// machine's regional settings), and the typed answers typed in its writing.
+//   render_screens [--locale NAME|system] OUTPUT_FOLDER
 
 #include "app/form1.h"
 #include "app/form4.h"
 #include "app/screen_directory.h"
+#include "core/number_text.h"
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "practice/form5.h"
@@ -67,15 +69,15 @@ void renderExercises(ScreenDirectory& screens, ScriptedRandom& random, Gallery& 
     Form2& write = screens.get<Form2>();
     SwitchScreen(menu, write);
     gallery.save(write, QStringLiteral("write-asking"));
-    QTest::keyClicks(write.Text1, QStringLiteral("0.03"));
+    write.Text1->setText(FormatNumber(0.03F));
     QTest::mouseClick(write.Command1, Qt::LeftButton);
     gallery.save(write, QStringLiteral("write-right"));
-    write.Text1->setText(QStringLiteral("3"));
+    write.Text1->setText(FormatNumber(3));
     QTest::mouseClick(write.Command1, Qt::LeftButton);
     gallery.save(write, QStringLiteral("write-wrong"));
     scriptQuestion(random, 7, 0, 0, 999, 0); // the longest wrong answer: 0.007
     write.Timer1->fireNow();
-    write.Text1->setText(QStringLiteral("0.7"));
+    write.Text1->setText(FormatNumber(0.7F));
     QTest::mouseClick(write.Command1, Qt::LeftButton);
     gallery.save(write, QStringLiteral("write-wrong-longest"));
     SwitchScreen(write, menu);
@@ -116,17 +118,24 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QLocale::setDefault(QLocale::c());
-    if (QApplication::arguments().size() != 2) {
-        QTextStream(stderr) << "usage: render_screens OUTPUT_FOLDER\n";
+    QStringList arguments = QApplication::arguments().mid(1);
+    QLocale locale = QLocale::c();
+    if (arguments.size() == 3 && arguments.front() == QLatin1String("--locale")) {
+        locale = arguments.at(1) == QLatin1String("system") ? QLocale::system()
+                                                            : QLocale(arguments.at(1));
+        arguments = arguments.mid(2);
+    }
+    if (arguments.size() != 1) {
+        QTextStream(stderr) << "usage: render_screens [--locale NAME|system] OUTPUT_FOLDER\n";
         return 2;
     }
-    const QDir folder(QApplication::arguments().at(1));
+    const QDir folder(arguments.front());
     if (!folder.mkpath(QStringLiteral("."))) {
         QTextStream(stderr) << "render_screens: cannot make " << folder.path() << '\n';
         return 1;
     }
     TestProgram program; // the end recorded, not taken; the generator scripted
+    QLocale::setDefault(locale);
     ScreenDirectory& screens = program.screens;
     Gallery gallery(folder);
 

@@ -107,6 +107,35 @@ private Q_SLOTS:
         QVERIFY(label.x() >= 0);
     }
 
+    // A self-sizing caption wider than its room is set just small enough to fit, and a later
+    // caption that fits is set at the designed size again.
+    void tooWideACaptionIsSetSmaller_data()
+    {
+        QTest::addColumn<int>("maxWidth"); // twips
+        QTest::addColumn<int>("room");     // pixels
+        QTest::newRow("the window's width") << 0 << 400;
+        QTest::newRow("its own room") << 5850 << 390;
+    }
+    void tooWideACaptionIsSetSmaller()
+    {
+        QFETCH(int, maxWidth);
+        QFETCH(int, room);
+        RecordingScreen screen; // 400 x 300
+        tk::LabelDesign design = labelDesign(tk::Alignment::Centre);
+        design.box = {0, 600, 6000, 600}; // centred on the window
+        design.maxWidth = maxWidth;
+        tk::Label label(&screen, design);
+        const QString wide = QStringLiteral(u"الاجابة خاطئة و الاجابة الصحيحة هي ٠٫٠٠٧");
+        label.setCaption(wide);
+        QVERIFY(label.width() <= room);
+        // No smaller than needed: the caption is a few per cent too wide for its room.
+        QVERIFY2(label.font().pointSizeF() > 20 * 0.9,
+                 qPrintable(QString::number(label.font().pointSizeF())));
+        QVERIFY(label.font().pointSizeF() < 20);
+        label.setCaption(QStringLiteral("0.007"));
+        QCOMPARE(label.font().pointSizeF(), 20.0);
+    }
+
     void fixedBoxGrowsRatherThanClip()
     {
         RecordingScreen screen;

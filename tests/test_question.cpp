@@ -48,22 +48,53 @@ public:
 
 const std::array<float, 3> kDivisors = {kThousandthsDivisor, kHundredthsDivisor, kTenthsDivisor};
 
+// A plain number text with its digits counted from another zero and "." replaced.
+QString written(const QString& plain, QChar zero, QChar separator)
+{
+    QString text;
+    for (const QChar c : plain) {
+        if (c == u'.') {
+            text += separator;
+        } else if (c.isDigit()) {
+            text += QChar(zero.unicode() + c.digitValue());
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 class TestQuestion : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init() { QLocale::setDefault(QLocale::c()); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
 
+    // Under each locale, with its zero digit and decimal separator.
     void everyDigitAtEveryPlace_data()
     {
         QTest::addColumn<int>("digit");
         QTest::addColumn<int>("place");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QChar>("zero");
+        QTest::addColumn<QChar>("separator");
         const char* places[] = {"thousandths", "hundredths", "tenths"};
-        for (int place = 0; place < 3; ++place) {
-            for (int digit = 1; digit <= 9; ++digit) {
-                QTest::addRow("%d in the %s", digit, places[place]) << digit << place;
+        const struct {
+            const char* name;
+            char16_t zero;
+            char16_t separator;
+        } locales[] = {
+            {"C", u'0', u'.'}, {"ar_EG", u'٠', u'٫'}, {"ar_MA", u'0', u','}, {"fr_FR", u'0', u','}};
+        for (const auto& locale : locales) {
+            for (int place = 0; place < 3; ++place) {
+                for (int digit = 1; digit <= 9; ++digit) {
+                    QTest::addRow("%s: %d in the %s", locale.name, digit, places[place])
+                        << digit << place << QString::fromLatin1(locale.name) << QChar(locale.zero)
+                        << QChar(locale.separator);
+                }
             }
         }
     }
@@ -71,6 +102,10 @@ private Q_SLOTS:
     {
         QFETCH(int, digit);
         QFETCH(int, place);
+        QFETCH(QString, locale);
+        QFETCH(QChar, zero);
+        QFETCH(QChar, separator);
+        QLocale::setDefault(QLocale(locale));
         // The chosen place holds the digit; the other two places hold 0, which may stay.
         std::array<int, 3> digits = {0, 0, 0};
         digits.at(place) = digit;
@@ -80,15 +115,18 @@ private Q_SLOTS:
         PlaceValueQuestion question;
         GenerateQuestion(board, question, random);
 
-        const QString d = QString::number(digit);
-        const std::array<QString, 3> texts = {u"0.00"_s + d, u"0.0"_s + d, u"0."_s + d};
+        const QString d = written(QString::number(digit), zero, separator);
+        const std::array<QString, 3> texts = {written(u"0.00"_s, zero, separator) + d,
+                                              written(u"0.0"_s, zero, separator) + d,
+                                              written(u"0."_s, zero, separator) + d};
         QCOMPARE(question.ChosenDigit, static_cast<float>(digit));
         QCOMPARE(question.CorrectAnswer, static_cast<float>(digit) / kDivisors.at(place));
         QCOMPARE(FormatNumber(question.CorrectAnswer), texts.at(place));
         QVERIFY(question.CorrectAnswer > 0.0F && question.CorrectAnswer < 1.0F);
         QCOMPARE(board.redLabels(), QList<int>{place + 1});
         QCOMPARE(board.captions.at(place + 1), d);
-        QCOMPARE(board.captions[4], u" و305"_s);
+        QCOMPARE(board.captions[4], u" و"_s + written(u"305"_s, zero, separator));
+        QCOMPARE(board.captions.at((place + 1) % 3 + 1), written(u"0"_s, zero, separator));
         QCOMPARE(FeedbackText(false, question.CorrectAnswer),
                  u"الاجابة خاطئة و الاجابة الصحيحة هي "_s + texts.at(place));
         // Only the divisor of the chosen place gives the stored answer.

@@ -7,6 +7,7 @@
 #include "core/reading_question.h"
 #include "support/reading_script.h"
 
+#include <QLocale>
 #include <QTest>
 
 #include <cmath>
@@ -29,7 +30,12 @@ private:
     std::optional<ScriptedRandom> random_;
 
 private Q_SLOTS:
-    void init() { random_.emplace(); }
+    void init()
+    {
+        random_.emplace();
+        QLocale::setDefault(QLocale::c());
+    }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void everyKindOfBothTables_data()
     {
@@ -81,24 +87,36 @@ private Q_SLOTS:
         QTest::addColumn<bool>("opening");
         QTest::addColumn<QList<float>>("draws");
         QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("locale");
+        const QString c = u"C"_s;
         const float top = std::nextafter(1.0F, 0.0F);
-        QTest::newRow("opening, zero and zero") << true << QList<float>{0, 0, 0, 0, 0} << u"0و0"_s;
-        QTest::newRow("Enter, zero and zero") << false << QList<float>{0, 0, 0, 0, 0} << u"0و0"_s;
+        QTest::newRow("opening, zero and zero")
+            << true << QList<float>{0, 0, 0, 0, 0} << u"0و0"_s << c;
+        QTest::newRow("Enter, zero and zero")
+            << false << QList<float>{0, 0, 0, 0, 0} << u"0و0"_s << c;
         QTest::newRow("opening, the longest: 98 and 998")
-            << true << QList<float>{top, top, top, top, top} << u"98و998"_s;
+            << true << QList<float>{top, top, top, top, top} << u"98و998"_s << c;
         QTest::newRow("Enter, the longest: 998 and 998")
-            << false << QList<float>{0.85F, top, top, top, top, top} << u"998و998"_s;
+            << false << QList<float>{0.85F, top, top, top, top, top} << u"998و998"_s << c;
         QTest::newRow("Enter, kind 9 at the top")
-            << false << QList<float>{top, top, top, top, top} << u"998و98"_s;
+            << false << QList<float>{top, top, top, top, top} << u"998و98"_s << c;
         QTest::newRow("no leading zeros")
             << false << QList<float>{0.25F, 0.55F, 0, 0, ScriptedRandom::forValue(5, 99)}
-            << u"5و5"_s;
+            << u"5و5"_s << c;
+        QTest::newRow("ar_EG: zero and zero, in Arabic-Indic digits")
+            << false << QList<float>{0, 0, 0, 0, 0} << u"٠و٠"_s << u"ar_EG"_s;
+        QTest::newRow("ar_EG: the longest, in Arabic-Indic digits")
+            << false << QList<float>{0.85F, top, top, top, top, top} << u"٩٩٨و٩٩٨"_s << u"ar_EG"_s;
+        QTest::newRow("ar_MA: digits 0 to 9")
+            << false << QList<float>{0.85F, top, top, top, top, top} << u"998و998"_s << u"ar_MA"_s;
     }
     void extremes()
     {
         QFETCH(bool, opening);
         QFETCH(QList<float>, draws);
         QFETCH(QString, caption);
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
         for (const float r : draws) {
             random_->script({r});
         }

@@ -3,8 +3,6 @@
 
 #include "core/number_text.h"
 
-#include <QLocale>
-
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -13,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -54,37 +53,20 @@ bool readScientific(const std::string& text, double& value)
 
 } // namespace
 
-QString decimalSeparator()
+QString FormatNumber(double value, const core::NumberWriting& writing)
 {
-    const QString separator = QLocale().decimalPoint();
-    return separator.isEmpty() ? QStringLiteral(".") : separator;
-}
-
-QString FormatNumber(double value, const QString& decimalSeparator)
-{
-    QString text = QString::fromStdString(generalText(value, 7));
-    text.replace(QLatin1Char('.'), decimalSeparator);
-    return text;
-}
-
-QString FormatNumber(double value)
-{
-    return FormatNumber(value, decimalSeparator());
+    return writing.write(generalText(value, 7));
 }
 
 namespace {
 
-bool isBlank(QChar c)
+bool isBlank(char32_t c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
+    return c == U' ' || c == U'\t' || c == U'\n';
 }
 
-bool isAsciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-// Reads the text with blanks removed, one character at a time.
+// Reads the text with blanks removed, one character (a code point) at a time. A lone surrogate
+// is a character of its own, which no number holds.
 class BlankSkippingReader {
 public:
     explicit BlankSkippingReader(QStringView text)
@@ -93,19 +75,28 @@ public:
         skipBlanks();
     }
     bool atEnd() const { return position_ >= text_.size(); }
-    QChar peek() const { return atEnd() ? QChar() : text_[position_]; }
+    char32_t peek() const { return atEnd() ? U'\0' : characterAt(position_); }
     void advance()
     {
-        ++position_;
+        position_ += QChar::requiresSurrogates(peek()) ? 2 : 1;
         skipBlanks();
     }
     qsizetype position() const { return position_; }
     void rewindTo(qsizetype position) { position_ = position; }
 
 private:
+    char32_t characterAt(qsizetype i) const
+    {
+        const char16_t unit = text_[i].unicode();
+        if (QChar::isHighSurrogate(unit) && i + 1 < text_.size() &&
+            QChar::isLowSurrogate(text_[i + 1].unicode())) {
+            return QChar::surrogateToUcs4(unit, text_[i + 1].unicode());
+        }
+        return unit;
+    }
     void skipBlanks()
     {
-        while (!atEnd() && isBlank(text_[position_])) {
+        while (!atEnd() && isBlank(text_[position_].unicode())) {
             ++position_;
         }
     }
@@ -115,14 +106,39 @@ private:
 
 constexpr long kExponentLimit = 1'000'000; // far beyond any double; keeps the sum from overflowing
 
-} // namespace
+// The regional settings' writing, looked up only when the reading meets a character whose
+// meaning depends on it: asking the locale costs several times more than reading a plain
+// answer. No writing has digits among the ASCII characters but 0 to 9, and every writing
+// reads "." as its point.
+class RegionalWritingOnDemand {
+public:
+    int digitValue(char32_t c)
+    {
+        if (c < 0x80) {
+            return c - U'0' < 10U ? static_cast<int>(c - U'0') : -1;
+        }
+        return writing().digitValue(c);
+    }
+    bool isSeparator(char32_t c) { return c == U'.' || writing().isSeparator(c); }
 
-double ReadTypedNumber(QStringView text)
+private:
+    const core::NumberWriting& writing()
+    {
+        if (!writing_) {
+            writing_ = core::regionalWriting();
+        }
+        return *writing_;
+    }
+    std::optional<core::NumberWriting> writing_;
+};
+
+// Writing: a core::NumberWriting or RegionalWritingOnDemand.
+template <typename Writing> double readNumber(QStringView text, Writing& writing)
 {
     BlankSkippingReader reader(text);
     bool negative = false;
-    if (reader.peek() == QLatin1Char('+') || reader.peek() == QLatin1Char('-')) {
-        negative = reader.peek() == QLatin1Char('-');
+    if (reader.peek() == U'+' || reader.peek() == U'-') {
+        negative = reader.peek() == U'-';
         reader.advance();
     }
 
@@ -131,12 +147,13 @@ double ReadTypedNumber(QStringView text)
     bool sawDigit = false;
     bool sawPoint = false;
     while (!reader.atEnd()) {
-        const QChar c = reader.peek();
-        if (isAsciiDigit(c)) {
+        const char32_t c = reader.peek();
+        const int digit = writing.digitValue(c);
+        if (digit >= 0) {
             sawDigit = true;
-            if (!digits.empty() || c != QLatin1Char('0')) {
+            if (!digits.empty() || digit != 0) {
                 if (digits.size() < 800) {
-                    digits.push_back(static_cast<char>(c.unicode()));
+                    digits.push_back(static_cast<char>('0' + digit));
                     if (sawPoint) {
                         --pointShift;
                     }
@@ -146,7 +163,7 @@ double ReadTypedNumber(QStringView text)
             } else if (sawPoint) {
                 --pointShift;
             }
-        } else if (c == QLatin1Char('.') && !sawPoint) {
+        } else if (writing.isSeparator(c) && !sawPoint) {
             sawPoint = true;
         } else {
             break;
@@ -158,19 +175,19 @@ double ReadTypedNumber(QStringView text)
     }
 
     long exponent = 0;
-    const QChar marker = reader.peek().toUpper();
-    if (marker == QLatin1Char('E') || marker == QLatin1Char('D')) {
+    const char32_t marker = reader.peek();
+    if (marker == U'E' || marker == U'e' || marker == U'D' || marker == U'd') {
         const qsizetype markerPosition = reader.position();
         reader.advance();
         bool negativeExponent = false;
-        if (reader.peek() == QLatin1Char('+') || reader.peek() == QLatin1Char('-')) {
-            negativeExponent = reader.peek() == QLatin1Char('-');
+        if (reader.peek() == U'+' || reader.peek() == U'-') {
+            negativeExponent = reader.peek() == U'-';
             reader.advance();
         }
-        if (isAsciiDigit(reader.peek())) {
-            while (isAsciiDigit(reader.peek())) {
+        if (writing.digitValue(reader.peek()) >= 0) {
+            while (writing.digitValue(reader.peek()) >= 0) {
                 exponent =
-                    std::min(kExponentLimit, exponent * 10 + (reader.peek().unicode() - '0'));
+                    std::min(kExponentLimit, exponent * 10 + writing.digitValue(reader.peek()));
                 reader.advance();
             }
             if (negativeExponent) {
@@ -198,6 +215,19 @@ double ReadTypedNumber(QStringView text)
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return sign * value;
+}
+
+} // namespace
+
+double ReadTypedNumber(QStringView text, const core::NumberWriting& writing)
+{
+    return readNumber(text, writing);
+}
+
+double ReadTypedNumber(QStringView text)
+{
+    RegionalWritingOnDemand writing;
+    return readNumber(text, writing);
 }
 
 bool matchesAnswer(double typed, float correctAnswer)

@@ -15,13 +15,13 @@ float drawBelow(core::RandomSource& random, int n)
 
 } // namespace
 
-QString wholePartCaption(float wholePart)
+QString wholePartCaption(float wholePart, const core::NumberWriting& writing)
 {
-    return QStringLiteral(u" و") + FormatNumber(wholePart);
+    return QStringLiteral(u" و") + FormatNumber(wholePart, writing);
 }
 
 void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question,
-                      core::RandomSource& random)
+                      core::RandomSource& random, const core::NumberWriting& writing)
 {
     random.reseedFromClock();
     for (;;) {
@@ -35,10 +35,12 @@ void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question,
         question.WholePart = drawBelow(random, 1000);
         const int place = core::numberBelow(random.draw(), 3);
 
-        board.setNumberCaption(NumberLabel::Label1, FormatNumber(question.ThousandthsDigit));
-        board.setNumberCaption(NumberLabel::Label2, FormatNumber(question.HundredthsDigit));
-        board.setNumberCaption(NumberLabel::Label3, FormatNumber(question.TenthsDigit));
-        board.setNumberCaption(NumberLabel::Label4, wholePartCaption(question.WholePart));
+        board.setNumberCaption(NumberLabel::Label1,
+                               FormatNumber(question.ThousandthsDigit, writing));
+        board.setNumberCaption(NumberLabel::Label2,
+                               FormatNumber(question.HundredthsDigit, writing));
+        board.setNumberCaption(NumberLabel::Label3, FormatNumber(question.TenthsDigit, writing));
+        board.setNumberCaption(NumberLabel::Label4, wholePartCaption(question.WholePart, writing));
 
         float digit = 0;
         float divisor = 0;

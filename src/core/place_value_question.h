@@ -7,6 +7,7 @@
 // digit chosen (shown red), and the value that digit has because of its place.
 
 #include "core/colour_value.h"
+#include "core/number_writing.h"
 
 #include <QString>
 
@@ -54,9 +55,12 @@ inline float placeValue(float digit, float divisor)
 }
 
 // The caption of the whole-part label: a blank, the letter waw, then the whole part.
-QString wholePartCaption(float wholePart);
+QString wholePartCaption(float wholePart,
+                         const core::NumberWriting& writing = core::regionalWriting());
 
 // Reseeds the generator, draws until the chosen digit is not 0 (each attempt redraws all five
 // numbers and repaints all four labels), then colours the chosen digit red and stores the answer.
+// The captions are written in the writing given, or else the regional settings'.
 void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question,
-                      core::RandomSource& random);
+                      core::RandomSource& random,
+                      const core::NumberWriting& writing = core::regionalWriting());

@@ -6,6 +6,8 @@
 // The reading practice's question: two whole numbers joined by the letter waw, the way the
 // whole and the fractional part of a decimal number are joined when it is read aloud.
 
+#include "core/number_writing.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -25,10 +27,14 @@ struct ReadingNumbers {
 // The question made when the screen is loaded, and every question made by Enter after it.
 enum class ReadingOccasion { Opening, Enter };
 
-// text(P), the letter waw, text(Q): plain digits, no spaces, no leading zeros.
-QString readingCaption(int first, int second);
+// text(P), the letter waw, text(Q): plain digits, no spaces, no leading zeros, in the writing
+// given or else the regional settings'.
+QString readingCaption(int first, int second,
+                       const core::NumberWriting& writing = core::regionalWriting());
 
 // Reseeds, draws the five numbers (QuestionKind first) and builds the caption by the occasion's
-// table. Kind 8 on Enter draws a sixth, unstored number.
+// table, in the writing given or else the regional settings'. Kind 8 on Enter draws a sixth,
+// unstored number.
 QString poseReadingQuestion(ReadingNumbers& numbers, ReadingOccasion occasion,
-                            core::RandomSource& random);
+                            core::RandomSource& random,
+                            const core::NumberWriting& writing = core::regionalWriting());

@@ -23,17 +23,23 @@ core::TwipsRect overOval(const core::TwipsRect& oval)
     return {oval.left + (oval.width - kWidth) / 2, 5160, kWidth, 1530};
 }
 
+constexpr int kOvalOutline = 4; // pixels, inside the outline
+
+// A candidate stays inside its oval's outline: a value wider than that (Arabic-Indic digits
+// are wider than 0 to 9) is set in smaller type.
 tk::Label* makeCandidate(tk::Screen* screen, const QString& name, const core::TwipsRect& oval,
                          core::ColourValue colour)
 {
     const core::TwipsRect box = overOval(oval);
-    return new tk::Label(screen, {.name = name,
-                                  .caption = QStringLiteral("5"),
-                                  .box = box,
-                                  .font = {tk::Face::ArabicTransparent, 65.25, true},
-                                  .colour = colour,
-                                  .alignment = tk::Alignment::Centre,
-                                  .autoSize = true});
+    return new tk::Label(screen,
+                         {.name = name,
+                          .caption = QStringLiteral("5"),
+                          .box = box,
+                          .font = {tk::Face::ArabicTransparent, 65.25, true},
+                          .colour = colour,
+                          .alignment = tk::Alignment::Centre,
+                          .autoSize = true,
+                          .maxWidth = oval.width - 2 * kOvalOutline * core::kTwipsPerPixel});
 }
 
 void makeOval(tk::Screen* screen, const QString& name, const core::TwipsRect& box)
@@ -44,7 +50,7 @@ void makeOval(tk::Screen* screen, const QString& name, const core::TwipsRect& bo
                            .fill = core::rgb(255, 192, 128),
                            .outlined = true,
                            .outline = core::rgb(255, 224, 192),
-                           .outlineWidth = 4});
+                           .outlineWidth = kOvalOutline});
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 #include <QCommandLineParser>
 
 #include <cstdio>
+#include <initializer_list>
 #include <optional>
+#include <utility>
 
 namespace sheets {
 
@@ -27,6 +29,19 @@ std::optional<std::uint64_t> readWholeNumber(const QString& text)
         value = value * 10 + (c.unicode() - u'0');
     }
     return value;
+}
+
+// What a name among the allowed ones stands for; none for any other name.
+template <typename Value>
+std::optional<Value> named(const QString& name,
+                           std::initializer_list<std::pair<const char*, Value>> allowed)
+{
+    for (const auto& [text, value] : allowed) {
+        if (name == QLatin1String(text)) {
+            return value;
+        }
+    }
+    return std::nullopt;
 }
 
 CommandLine failure(const QString& message)
@@ -57,11 +72,13 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption school(QStringLiteral("school"), {}, QStringLiteral("TEXT"));
     const QCommandLineOption className(QStringLiteral("class"), {}, QStringLiteral("TEXT"));
     const QCommandLineOption nameLine(QStringLiteral("name-line"));
+    const QCommandLineOption digits(QStringLiteral("digits"), {}, QStringLiteral("DIGITS"));
+    const QCommandLineOption separator(QStringLiteral("separator"), {}, QStringLiteral("SEP"));
     const QCommandLineOption output(QStringLiteral("output"), {}, QStringLiteral("FILE"));
     const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption version(QStringLiteral("version"));
     parser.addOptions({activity, questions, seed, answers, mark, school, className, nameLine,
-                       output, help, version});
+                       digits, separator, output, help, version});
 
     if (!parser.parse(QStringList{QStringLiteral("placevalue-sheets")} + arguments)) {
         return failure(parser.errorText());
@@ -136,6 +153,28 @@ CommandLine parseCommandLine(const QStringList& arguments)
     options.school = parser.value(school).simplified();
     options.className = parser.value(className).simplified();
     options.nameAndDateLine = parser.isSet(nameLine);
+    // The regional settings' writing, but for what is named.
+    if (parser.isSet(digits)) {
+        const auto set =
+            named<core::DigitSet>(parser.value(digits), {{"western", core::DigitSet::Western},
+                                                         {"arabic", core::DigitSet::ArabicIndic}});
+        if (!set) {
+            return failure(QStringLiteral("--digits must be western or arabic, not '%1'")
+                               .arg(parser.value(digits)));
+        }
+        options.writing = options.writing.withDigits(*set);
+    }
+    if (parser.isSet(separator)) {
+        const auto kind = named<core::SeparatorKind>(
+            parser.value(separator), {{"point", core::SeparatorKind::Point},
+                                      {"comma", core::SeparatorKind::Comma},
+                                      {"arabic", core::SeparatorKind::ArabicDecimal}});
+        if (!kind) {
+            return failure(QStringLiteral("--separator must be point, comma or arabic, not '%1'")
+                               .arg(parser.value(separator)));
+        }
+        options.writing = options.writing.withSeparator(*kind);
+    }
     result.output = parser.value(output);
     if (result.output.isEmpty()) {
         return failure(QStringLiteral("--output needs a file name"));
@@ -149,7 +188,8 @@ QString usageText()
     return QStringLiteral(
         "Usage: placevalue-sheets --activity write|choose|read --questions N --seed S\n"
         "                         [--answers] [--mark red|underline] [--school TEXT]\n"
-        "                         [--class TEXT] [--name-line] --output FILE.pdf\n"
+        "                         [--class TEXT] [--name-line] [--digits western|arabic]\n"
+        "                         [--separator point|comma|arabic] --output FILE.pdf\n"
         "       placevalue-sheets --help | --version\n"
         "Makes a place-value worksheet as an A4 PDF. Without arguments it opens its window.\n"
         "\n"
@@ -161,6 +201,10 @@ QString usageText()
         "  --mark       how the chosen digit stands out: red (the default) or underline\n"
         "               (bold and underlined, for black-and-white printers)\n"
         "  --school, --class  header lines; --name-line  a line for the pupil's name and date\n"
+        "  --digits     the digits of every number: western (0123456789) or arabic\n"
+        "               (Arabic-Indic, as in Egypt and the Gulf); --separator  the decimal\n"
+        "               separator: point (0.5), comma (0,5) or arabic (U+066B); both as the\n"
+        "               regional settings write numbers unless given\n"
         "  --output     the PDF file to write; it is replaced only when the sheet is complete\n"
         "\n"
         "Exit status: 0 when the sheet is written, 2 for a wrong option or an output that\n"

@@ -5,6 +5,7 @@
 // The command line of the worksheet maker:
 //   placevalue-sheets --activity write|choose|read --questions N --seed S [--answers]
 //                     [--mark red|underline] [--school TEXT] [--class TEXT] [--name-line]
+//                     [--digits western|arabic] [--separator point|comma|arabic]
 //                     --output FILE.pdf
 // and --help, --version. Without any argument the teachers' window opens instead.
 

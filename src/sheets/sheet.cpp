@@ -50,14 +50,17 @@ Sheet makeSheet(const SheetOptions& options)
         SheetQuestion item;
         if (options.activity == Activity::Read) {
             ReadingNumbers numbers;
-            item.reading = poseReadingQuestion(numbers, ReadingOccasion::Enter, random);
+            item.reading =
+                poseReadingQuestion(numbers, ReadingOccasion::Enter, random, options.writing);
         } else {
             SheetBoard board(item);
-            GenerateQuestion(board, item.question, random);
+            GenerateQuestion(board, item.question, random, options.writing);
             const float digit = item.question.ChosenDigit;
-            item.candidates = {FormatNumber(placeValue(digit, kThousandthsDivisor)),
-                               FormatNumber(placeValue(digit, kHundredthsDivisor)),
-                               FormatNumber(placeValue(digit, kTenthsDivisor))};
+            item.candidates = {
+                FormatNumber(placeValue(digit, kThousandthsDivisor), options.writing),
+                FormatNumber(placeValue(digit, kHundredthsDivisor), options.writing),
+                FormatNumber(placeValue(digit, kTenthsDivisor), options.writing)};
+            item.answer = FormatNumber(item.question.CorrectAnswer, options.writing);
         }
         sheet.questions.append(item);
     }
@@ -66,10 +69,7 @@ Sheet makeSheet(const SheetOptions& options)
 
 QString answerText(const SheetQuestion& question)
 {
-    if (!question.reading.isEmpty()) {
-        return {};
-    }
-    return FormatNumber(question.question.CorrectAnswer);
+    return question.answer;
 }
 
 bool hasAnswers(Activity activity)
@@ -97,9 +97,15 @@ QString answerKeyTitle()
     return QStringLiteral(u"الاجابات الصحيحة");
 }
 
-QString sheetNumberText(std::uint64_t sheetNumber)
+QString sheetNumberText(std::uint64_t sheetNumber, const core::NumberWriting& writing)
 {
-    return QStringLiteral(u"ورقة رقم ") + QString::number(sheetNumber);
+    return QStringLiteral(u"ورقة رقم ") + writing.writeWhole(static_cast<long long>(sheetNumber));
+}
+
+QString questionNumberText(int number, const core::NumberWriting& writing)
+{
+    const QString digits = writing.writeWhole(number);
+    return writing.zeroDigit() == U'0' ? digits + u'.' : u'(' + digits + u')';
 }
 
 } // namespace sheets

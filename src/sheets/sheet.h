@@ -5,6 +5,7 @@
 // A worksheet: what the teacher asked for, and the questions drawn for it from the sheet
 // number alone by the drill's own question makers.
 
+#include "core/number_writing.h"
 #include "core/place_value_question.h"
 
 #include <QList>
@@ -32,6 +33,8 @@ struct SheetOptions {
     QString school; // header lines; empty ones are left out
     QString className;
     bool nameAndDateLine = false;
+    // The digits and the decimal separator of every number on the sheet and its key.
+    core::NumberWriting writing = core::regionalWriting();
 
     bool operator==(const SheetOptions&) const = default;
 };
@@ -44,6 +47,7 @@ struct SheetQuestion {
     std::array<QString, 3> decimalDigits; // tenths, hundredths, thousandths (reading order)
     int markedDigit = 0;                  // index into decimalDigits: 0 tenths, 2 thousandths
     std::array<QString, 3> candidates;    // choose: the digit as thousandths, hundredths, tenths
+    QString answer;                       // the right answer; none for reading
     QString reading;                      // read: text(P), waw, text(Q)
 };
 
@@ -52,11 +56,12 @@ struct Sheet {
     QList<SheetQuestion> questions;
 };
 
-// Draws options.questions questions from the sheet number: place-value questions by
-// GenerateQuestion, reading numbers by the Enter table of the reading practice.
+// Draws options.questions questions from the sheet number alone: place-value questions by
+// GenerateQuestion, reading numbers by the Enter table of the reading practice; every number
+// written in options.writing.
 Sheet makeSheet(const SheetOptions& options);
 
-// The right answer in the drill's number format; empty for the reading activity.
+// The right answer as the key writes it; empty for the reading activity.
 QString answerText(const SheetQuestion& question);
 
 // Whether the activity has answers to put on a key.
@@ -66,6 +71,9 @@ bool hasAnswers(Activity activity);
 QString instructionText(Activity activity, DigitMark mark);
 // The heading of the answer key and the line that names the sheet.
 QString answerKeyTitle();
-QString sheetNumberText(std::uint64_t sheetNumber);
+QString sheetNumberText(std::uint64_t sheetNumber, const core::NumberWriting& writing);
+// A question's number on the sheet and the key: "7." in the digits 0 to 9; "(٧)" in other
+// digits, whose zero is a dot that a full stop after them would pass for.
+QString questionNumberText(int number, const core::NumberWriting& writing);
 
 } // namespace sheets

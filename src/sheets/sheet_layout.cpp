@@ -94,10 +94,10 @@ double digitGap(double points)
 }
 
 // The widest a number can be: the whole part 888 and three eights, one of them bold.
-double widestNumber(const Placer& placer, double points)
+double widestNumber(const Placer& placer, double points, const core::NumberWriting& writing)
 {
-    const QString eight = QStringLiteral("8");
-    return placer.width(QStringLiteral(u" و888"), sheetFont(points)) +
+    const QString eight = writing.writeWhole(8);
+    return placer.width(QStringLiteral(u" و") + writing.writeWhole(888), sheetFont(points)) +
            2 * placer.width(eight, sheetFont(points)) +
            placer.width(eight, sheetFont(points, true)) + 3 * digitGap(points);
 }
@@ -146,8 +146,8 @@ void placeQuestion(Placer& placer, const SheetOptions& options, const SheetQuest
     switch (options.activity) {
     case Activity::Write: {
         const double baseline = rowTop + std::min(pitch * 0.6, 11.0);
-        placer.right(page, columnRight, baseline, QString::number(number) + u'.', numberFont, kInk,
-                     false);
+        placer.right(page, columnRight, baseline, questionNumberText(number, options.writing),
+                     numberFont, kInk, false);
         placeNumber(placer, page, columnRight - kNumberBox, baseline, item, options.mark, 20);
         placer.line(page, QLineF(columnLeft + 1, baseline + 0.8, columnLeft + 1 + kAnswerLine,
                                  baseline + 0.8));
@@ -155,13 +155,14 @@ void placeQuestion(Placer& placer, const SheetOptions& options, const SheetQuest
     }
     case Activity::Choose: {
         const double baseline = rowTop + std::min(pitch * 0.6, 11.0);
-        placer.right(page, columnRight, baseline, QString::number(number) + u'.', numberFont, kInk,
-                     false);
+        placer.right(page, columnRight, baseline, questionNumberText(number, options.writing),
+                     numberFont, kInk, false);
         const double numberRight = columnRight - kNumberBox;
         placeNumber(placer, page, numberRight, baseline, item, options.mark, 18);
         // The digit as thousandths nearest the number, as tenths furthest: right to left as on
         // the screen, in the same places on every row.
-        const double valuesRight = numberRight - widestNumber(placer, 18) - kCandidatesGap;
+        const double valuesRight =
+            numberRight - widestNumber(placer, 18, options.writing) - kCandidatesGap;
         const QFont candidateFont = sheetFont(14);
         for (int i = 0; i < 3; ++i) {
             placer.right(page, valuesRight - i * kCandidateSlot, baseline, item.candidates.at(i),
@@ -171,8 +172,8 @@ void placeQuestion(Placer& placer, const SheetOptions& options, const SheetQuest
     }
     case Activity::Read: {
         const double baseline = rowTop + std::min(pitch * 0.65, 13.0);
-        placer.right(page, columnRight, baseline, QString::number(number) + u'.', numberFont, kInk,
-                     false);
+        placer.right(page, columnRight, baseline, questionNumberText(number, options.writing),
+                     numberFont, kInk, false);
         placer.right(page, columnRight - kNumberBox, baseline, item.reading, sheetFont(24));
         break;
     }
@@ -215,9 +216,9 @@ double placeHeader(Placer& placer, const SheetOptions& options, double width)
 
 void placeFooter(Placer& placer, const SheetOptions& options, int page, int pages, QSizeF printable)
 {
-    const QString text = sheetNumberText(options.sheetNumber) + QStringLiteral(u"، صفحة ") +
-                         QString::number(page + 1) + QStringLiteral(u" من ") +
-                         QString::number(pages);
+    const QString text = sheetNumberText(options.sheetNumber, options.writing) +
+                         QStringLiteral(u"، صفحة ") + options.writing.writeWhole(page + 1) +
+                         QStringLiteral(u" من ") + options.writing.writeWhole(pages);
     placer.centre(page, printable.width() / 2, printable.height() - 3, text, sheetFont(10));
 }
 
@@ -237,7 +238,8 @@ void placeKey(Placer& placer, const Sheet& sheet, int page, QSizeF printable)
         const int column = i / kKeyRows; // the first at the right
         const double right = printable.width() - column * columnWidth;
         const double baseline = top + (i % kKeyRows) * pitch + pitch * 0.7;
-        placer.right(page, right, baseline, QString::number(i + 1) + u'.', numberFont, kInk, false);
+        placer.right(page, right, baseline, questionNumberText(i + 1, sheet.options.writing),
+                     numberFont, kInk, false);
         placer.right(page, right - kNumberBox - 2, baseline, answerText(sheet.questions.at(i)),
                      answerFont, kInk, false);
     }

@@ -38,6 +38,24 @@ bool showPrintDialog(QWidget* parent, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+// A choice of characters, the regional settings' one chosen (and added when it is none of the
+// others).
+QComboBox* makeCharacterChoice(QWidget* parent, const QString& name,
+                               const QList<std::pair<QString, char32_t>>& items, char32_t regional,
+                               const QString& regionalText)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    for (const auto& [text, character] : items) {
+        box->addItem(text, static_cast<uint>(character));
+    }
+    if (box->findData(static_cast<uint>(regional)) < 0) {
+        box->addItem(regionalText, static_cast<uint>(regional));
+    }
+    box->setCurrentIndex(box->findData(static_cast<uint>(regional)));
+    return box;
+}
+
 QPushButton* makeButton(const QString& text, const QString& name, const QKeySequence& shortcut,
                         QWidget* parent)
 {
@@ -78,6 +96,27 @@ SheetWindow::SheetWindow(QWidget* parent)
     mark_->addItem(QStringLiteral(u"بخط عريض تحته خط (للطابعة بالاسود)"),
                    static_cast<int>(DigitMark::Underline));
 
+    // The digits shown as they will be printed; each separator by its name and itself.
+    const core::NumberWriting regional = core::regionalWriting();
+    const core::NumberWriting plain;
+    const core::NumberWriting arabic = plain.withDigits(core::DigitSet::ArabicIndic);
+    digits_ = makeCharacterChoice(
+        this, QStringLiteral("digits"),
+        {{plain.write("0123456789"), plain.zeroDigit()},
+         {arabic.write("0123456789"), arabic.zeroDigit()}},
+        regional.zeroDigit(), core::NumberWriting(regional.zeroDigit(), U'.').write("0123456789"));
+    const auto separatorItem = [](const QString& name, char32_t separator) {
+        return std::pair{name + QStringLiteral(u" ( ") + core::codePointText(separator) +
+                             QStringLiteral(u" )"),
+                         separator};
+    };
+    separator_ = makeCharacterChoice(
+        this, QStringLiteral("separator"),
+        {separatorItem(QStringLiteral(u"نقطة"), U'.'),
+         separatorItem(QStringLiteral(u"فاصلة"), U','),
+         separatorItem(QStringLiteral(u"الفاصلة العشرية العربية"), U'\u066B')},
+        regional.separator(), separatorItem(QString(), regional.separator()).first);
+
     school_ = new QLineEdit(this);
     school_->setObjectName(QStringLiteral("school"));
     className_ = new QLineEdit(this);
@@ -97,6 +136,8 @@ SheetWindow::SheetWindow(QWidget* parent)
     form->addRow(QStringLiteral(u"النشاط:"), activity_);
     form->addRow(QStringLiteral(u"عدد الاسئلة:"), questions_);
     form->addRow(QStringLiteral(u"تمييز الرقم:"), mark_);
+    form->addRow(QStringLiteral(u"الارقام:"), digits_);
+    form->addRow(QStringLiteral(u"الفاصلة العشرية:"), separator_);
     form->addRow(QStringLiteral(u"المدرسة:"), school_);
     form->addRow(QStringLiteral(u"الصف:"), className_);
     form->addRow(QString(), nameLine_);
@@ -155,6 +196,8 @@ SheetOptions SheetWindow::options() const
     options.school = school_->text().simplified();
     options.className = className_->text().simplified();
     options.nameAndDateLine = nameLine_->isChecked();
+    options.writing =
+        core::NumberWriting(digits_->currentData().toUInt(), separator_->currentData().toUInt());
     return options;
 }
 
@@ -170,10 +213,11 @@ void SheetWindow::setPrintDialog(PrintDialog dialog)
 
 void SheetWindow::activityChanged()
 {
-    // The numbers to read have no answers, and no digit to mark.
+    // The numbers to read have no answers, no digit to mark and no decimal separator.
     const bool answers = hasAnswers(options().activity);
     answerKey_->setEnabled(answers);
     mark_->setEnabled(answers);
+    separator_->setEnabled(answers);
 }
 
 void SheetWindow::report(const QString& text)

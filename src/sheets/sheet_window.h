@@ -50,6 +50,8 @@ private:
     QComboBox* activity_ = nullptr;
     QSpinBox* questions_ = nullptr;
     QComboBox* mark_ = nullptr;
+    QComboBox* digits_ = nullptr;    // each item's data: its zero digit
+    QComboBox* separator_ = nullptr; // each item's data: the separator
     QLineEdit* school_ = nullptr;
     QLineEdit* className_ = nullptr;
     QCheckBox* nameLine_ = nullptr;

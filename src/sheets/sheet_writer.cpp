@@ -19,7 +19,8 @@ QString writeSheetPdf(const Sheet& sheet, const QString& path)
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("placevalue-sheets " PLACEVALUE_VERSION));
         writer.setTitle(instructionText(sheet.options.activity, sheet.options.mark) +
-                        QStringLiteral(u" - ") + sheetNumberText(sheet.options.sheetNumber));
+                        QStringLiteral(u" - ") +
+                        sheetNumberText(sheet.options.sheetNumber, sheet.options.writing));
         if (!paintSheet(sheet, writer)) {
             file.cancelWriting();
             return QStringLiteral("cannot draw the sheet for '%1'").arg(path);

@@ -41,6 +41,8 @@ Label::Label(QWidget* screen, const LabelDesign& design)
     , rightToLeft_(design.rightToLeft)
     , centreOnWindow_(design.centreOnWindow)
     , box_(design.box)
+    , designedPoints_(design.font.points)
+    , maxWidth_(design.maxWidth)
 {
     setObjectName(design.name);
     setFont(makeFont(design.font));
@@ -105,8 +107,22 @@ QSizeF Label::captionSize() const
 
 void Label::fitToCaption()
 {
-    // A fixed box is kept unless the caption's ink needs more room: nothing is ever clipped.
-    laidOut_ = layOutCaption();
+    // A fixed box is kept unless the caption's ink needs more room, and a self-sizing caption
+    // wider than its room (at most its window) is set smaller, in steps of 1 % down to half its
+    // designed size, until it fits: nothing is clipped.
+    const int window = parentWidget() != nullptr ? parentWidget()->width() : 0;
+    const int room = !autoSize_      ? 0
+                     : maxWidth_ > 0 ? std::min(window, core::twipsToPixels(maxWidth_))
+                                     : window;
+    QFont fitted = font();
+    for (int step = 0; step < 70; ++step) {
+        fitted.setPointSizeF(designedPoints_ * std::pow(0.99, step));
+        setFont(fitted);
+        laidOut_ = layOutCaption();
+        if (room <= 0 || captionSize().width() <= room) {
+            break;
+        }
+    }
     const QSizeF caption = captionSize();
     const int captionWidth = static_cast<int>(std::ceil(caption.width()));
     const int captionHeight = static_cast<int>(std::ceil(caption.height()));

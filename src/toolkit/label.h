@@ -29,6 +29,9 @@ struct LabelDesign {
     bool visible = true;
     // Keep the label centred on its window's width instead of on its designed box.
     bool centreOnWindow = false;
+    // Twips a self-sizing caption may take at most (0: its window's width); a wider one is set
+    // in smaller type.
+    int maxWidth = 0;
 };
 
 // A self-sizing label keeps one point of its designed box as its caption changes: the right
@@ -99,6 +102,8 @@ private:
     bool rightToLeft_;
     bool centreOnWindow_;
     core::TwipsRect box_;
+    double designedPoints_; // the caption is set smaller only where it would not fit
+    int maxWidth_;
     LaidOut laidOut_;
     QRect inkBox_;      // in the parent's coordinates
     QRect reactingBox_; // in the parent's coordinates

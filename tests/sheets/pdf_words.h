@@ -46,6 +46,17 @@ inline QList<Word> pdfWords(const QString& pdf)
     return words;
 }
 
+// The text with Arabic-Indic digits turned into 0 to 9.
+inline QString westernDigits(QString text)
+{
+    for (QChar& c : text) {
+        if (c.unicode() >= 0x0660 && c.unicode() <= 0x0669) {
+            c = QChar(u'0' + (c.unicode() - 0x0660));
+        }
+    }
+    return text;
+}
+
 // One numbered line of the sheet: the words on the line to the left of its number, within its
 // column, from left to right; and the words of the line below it, before the next number.
 struct Row {
@@ -57,7 +68,8 @@ struct Row {
 inline QMap<int, Row> numberedRows(const QList<Word>& words, int firstPage, int lastPage)
 {
     using namespace Qt::Literals::StringLiterals;
-    const QRegularExpression number(u"^([1-9][0-9]?)\\.$"_s);
+    // "7." in the digits 0 to 9, "(٧)" in Arabic-Indic ones.
+    const QRegularExpression number(u"^(?:([1-9][0-9]?)\\.|\\(([١-٩][٠-٩]?)\\))$"_s);
     constexpr double kColumn = 240; // points; a column is 86 mm wide
     QMap<int, Row> rows;
     for (const Word& label : words) {
@@ -98,7 +110,7 @@ inline QMap<int, Row> numberedRows(const QList<Word>& words, int firstPage, int 
             }
             return texts;
         };
-        const int n = m.captured(1).toInt();
+        const int n = westernDigits(m.captured(1) + m.captured(2)).toInt();
         if (rows.contains(n)) {
             qWarning("question %d twice", n);
             return {};

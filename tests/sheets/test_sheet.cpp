@@ -15,6 +15,8 @@
 using namespace Qt::Literals::StringLiterals;
 using sheets::Activity;
 
+Q_DECLARE_METATYPE(core::NumberWriting)
+
 namespace {
 
 QStringList sheetText(const sheets::Sheet& sheet)
@@ -30,14 +32,19 @@ QStringList sheetText(const sheets::Sheet& sheet)
     return lines;
 }
 
-sheets::Sheet sheetOf(Activity activity, std::uint64_t number, int questions = 60)
+sheets::Sheet sheetOf(Activity activity, std::uint64_t number, int questions = 60,
+                      const core::NumberWriting& writing = core::NumberWriting())
 {
     sheets::SheetOptions options;
     options.activity = activity;
     options.sheetNumber = number;
     options.questions = questions;
+    options.writing = writing;
     return sheets::makeSheet(options);
 }
+
+const core::NumberWriting kArabicIndic(core::DigitSet::ArabicIndic,
+                                       core::SeparatorKind::ArabicDecimal);
 
 const float kDivisorOfDigit[3] = {kTenthsDivisor, kHundredthsDivisor, kThousandthsDivisor};
 
@@ -92,6 +99,33 @@ private Q_SLOTS:
                  (QStringList{u" و562|038|2"_s, u" و199|578|1"_s, u" و721|917|0"_s}));
         QCOMPARE(sheetText(sheetOf(Activity::Read, 17, 10)).mid(0, 3),
                  (QStringList{u"561و815"_s, u"616و7"_s, u"9و857"_s}));
+        // Another writing draws the same questions, only written otherwise.
+        QCOMPARE(sheetText(sheetOf(Activity::Write, 17, 10, kArabicIndic)).mid(0, 3),
+                 (QStringList{u" و٥٦٢|٠٣٨|2"_s, u" و١٩٩|٥٧٨|1"_s, u" و٧٢١|٩١٧|0"_s}));
+        QCOMPARE(sheetText(sheetOf(Activity::Read, 17, 10, kArabicIndic)).mid(0, 3),
+                 (QStringList{u"٥٦١و٨١٥"_s, u"٦١٦و٧"_s, u"٩و٨٥٧"_s}));
+    }
+
+    // The candidates and the key are written as the questions are.
+    void answersAreWrittenAsTheQuestions_data()
+    {
+        QTest::addColumn<core::NumberWriting>("writing");
+        QTest::newRow("Arabic-Indic") << kArabicIndic;
+        QTest::newRow("comma") << core::NumberWriting(U'0', U',');
+    }
+    void answersAreWrittenAsTheQuestions()
+    {
+        QFETCH(core::NumberWriting, writing);
+        const sheets::Sheet plain = sheetOf(Activity::Choose, 17);
+        const sheets::Sheet written = sheetOf(Activity::Choose, 17, 60, writing);
+        for (qsizetype i = 0; i < plain.questions.size(); ++i) {
+            const PlaceValueQuestion& q = written.questions.at(i).question;
+            QCOMPARE(q.CorrectAnswer, plain.questions.at(i).question.CorrectAnswer);
+            QCOMPARE(sheets::answerText(written.questions.at(i)),
+                     FormatNumber(q.CorrectAnswer, writing));
+            QCOMPARE(written.questions.at(i).candidates.at(1),
+                     FormatNumber(q.ChosenDigit / 100.0F, writing));
+        }
     }
 
     void questionsFollowTheDrillsRules_data()

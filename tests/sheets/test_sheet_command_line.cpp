@@ -4,11 +4,13 @@
 // The worksheet maker's command line, run as a real process: a wrong option or value says so
 // in one line on standard error, ends with status 2 and writes nothing.
 
+#include "core/number_text.h"
 #include "sheet_tools.h"
 #include "sheets/command_line.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -70,6 +72,10 @@ private Q_SLOTS:
         row("empty seed", {u"--seed="_s}, u"--seed"_s);
         row("seed too large", {u"--seed=1000000000"_s}, u"1000000000"_s);
         row("unknown mark", {u"+--mark"_s, u"+blue"_s}, u"blue"_s);
+        row("unknown digits", {u"+--digits"_s, u"+roman"_s}, u"roman"_s);
+        row("digits in Arabic", {u"+--digits"_s, u"+٠١٢"_s}, u"٠١٢"_s);
+        row("unknown separator", {u"+--separator"_s, u"+dot"_s}, u"dot"_s);
+        row("separator as a character", {u"+--separator=,"_s}, u"','"_s);
         row("answers for reading", {u"--activity=read"_s, u"+--answers"_s}, u"--answers"_s);
         row("answers with a value", {u"+--answers=yes"_s}, u"answers"_s);
         row("stray argument", {u"+sheet"_s}, u"sheet"_s);
@@ -157,6 +163,42 @@ private Q_SLOTS:
         expected.nameAndDateLine = true;
         QVERIFY(parsed.options == expected);
         QCOMPARE(parsed.output, u"a.pdf"_s);
+    }
+
+    // Each of the digits and the separator is the regional settings' one unless named.
+    void writingIsTheRegionalSettingsButForWhatIsNamed_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("named");
+        QTest::addColumn<QString>("sevenHundredths");
+        QTest::newRow("C") << u"C"_s << QStringList() << u"0.07"_s;
+        QTest::newRow("ar_EG") << u"ar_EG"_s << QStringList() << u"٠٫٠٧"_s;
+        QTest::newRow("ar_MA") << u"ar_MA"_s << QStringList() << u"0,07"_s;
+        QTest::newRow("ar_EG, western digits")
+            << u"ar_EG"_s << QStringList{u"--digits=western"_s} << u"0٫07"_s;
+        QTest::newRow("ar_MA, Arabic-Indic digits")
+            << u"ar_MA"_s << QStringList{u"--digits=arabic"_s} << u"٠,٠٧"_s;
+        QTest::newRow("ar_EG, point")
+            << u"ar_EG"_s << QStringList{u"--separator=point"_s} << u"٠.٠٧"_s;
+        QTest::newRow("C, both named")
+            << u"C"_s << QStringList{u"--separator=arabic"_s, u"--digits=arabic"_s} << u"٠٫٠٧"_s;
+        QTest::newRow("fr_FR, comma named too")
+            << u"fr_FR"_s << QStringList{u"--separator=comma"_s, u"--digits=western"_s}
+            << u"0,07"_s;
+    }
+    void writingIsTheRegionalSettingsButForWhatIsNamed()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, named);
+        QFETCH(QString, sevenHundredths);
+        QLocale::setDefault(QLocale(locale));
+        const sheets::CommandLine parsed =
+            sheets::parseCommandLine(QStringList{u"--activity=write"_s, u"--questions=10"_s,
+                                                 u"--seed=1"_s, u"--output=a.pdf"_s} +
+                                     named);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(parsed.error, QString());
+        QCOMPARE(FormatNumber(0.07F, parsed.options.writing), sevenHundredths);
     }
 
     // The command line never needs a display, whatever platform the environment names.

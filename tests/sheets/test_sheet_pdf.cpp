@@ -19,14 +19,20 @@
 using namespace Qt::Literals::StringLiterals;
 using sheets::Activity;
 
+Q_DECLARE_METATYPE(core::NumberWriting)
+
 namespace {
 
-QString tenthsEtc(int place, int digit)
+QString tenthsEtc(int place, int digit, const core::NumberWriting& writing)
 {
     return FormatNumber(static_cast<float>(digit) / (place == 0   ? 10.0F
                                                      : place == 1 ? 100.0F
-                                                                  : 1000.0F));
+                                                                  : 1000.0F),
+                        writing);
 }
+
+const core::NumberWriting kArabicIndic(core::DigitSet::ArabicIndic,
+                                       core::SeparatorKind::ArabicDecimal);
 
 } // namespace
 
@@ -67,20 +73,37 @@ private Q_SLOTS:
     }
 
     // What the sheet shows, read back: every question once, shown as the drill shows it, and
-    // the key's answer the value of a non-zero digit of that question at its place.
+    // the key's answer the value of a non-zero digit of that question at its place; in the
+    // digits and with the separator asked for.
     void sheetAndKeyFollowTheRules_data()
     {
         QTest::addColumn<Activity>("activity");
         QTest::addColumn<QString>("name");
-        QTest::newRow("write") << Activity::Write << u"write"_s;
-        QTest::newRow("choose") << Activity::Choose << u"choose"_s;
+        QTest::addColumn<QStringList>("writingOptions");
+        QTest::addColumn<core::NumberWriting>("writing");
+        const QStringList arabic = {u"--digits"_s, u"arabic"_s, u"--separator"_s, u"arabic"_s};
+        QTest::newRow("write") << Activity::Write << u"write"_s << QStringList()
+                               << core::NumberWriting();
+        QTest::newRow("choose") << Activity::Choose << u"choose"_s << QStringList()
+                                << core::NumberWriting();
+        QTest::newRow("write, Arabic-Indic")
+            << Activity::Write << u"write"_s << arabic << kArabicIndic;
+        QTest::newRow("choose, Arabic-Indic")
+            << Activity::Choose << u"choose"_s << arabic << kArabicIndic;
+        QTest::newRow("choose, comma")
+            << Activity::Choose << u"choose"_s << QStringList{u"--separator"_s, u"comma"_s}
+            << core::NumberWriting(U'0', U',');
     }
     void sheetAndKeyFollowTheRules()
     {
         QFETCH(Activity, activity);
         QFETCH(QString, name);
-        const QString pdf = write(u"key.pdf"_s, {u"--activity"_s, name, u"--questions"_s, u"60"_s,
-                                                 u"--seed"_s, u"4242"_s, u"--answers"_s});
+        QFETCH(QStringList, writingOptions);
+        QFETCH(core::NumberWriting, writing);
+        const QString pdf =
+            write(u"key.pdf"_s, QStringList{u"--activity"_s, name, u"--questions"_s, u"60"_s,
+                                            u"--seed"_s, u"4242"_s, u"--answers"_s} +
+                                    writingOptions);
         QVERIFY(!pdf.isEmpty());
         const QList<Word> words = pdfWords(pdf);
         const QMap<int, Row> questions = numberedRows(words, 0, 1);
@@ -94,6 +117,7 @@ private Q_SLOTS:
         options.activity = activity;
         options.questions = 60;
         options.sheetNumber = 4242;
+        options.writing = writing;
         const sheets::Sheet model = sheets::makeSheet(options);
         const QRegularExpression shown(u"^(0|[1-9][0-9]{0,2}) و ([0-9]) ([0-9]) ([0-9])$"_s);
         for (int n = 1; n <= 60; ++n) {
@@ -102,34 +126,48 @@ private Q_SLOTS:
             // The values to circle stand left of the number on its line.
             const qsizetype values = activity == Activity::Choose ? 3 : 0;
             const QString number = row.line.mid(values).join(u' ');
-            const auto m = shown.match(number);
+            const auto m = shown.match(westernDigits(number));
             QVERIFY2(m.hasMatch(), qPrintable(u"%1: %2"_s.arg(n).arg(row.line.join(u' '))));
             QVERIFY(row.below.isEmpty());
-            QCOMPARE(u" و"_s + m.captured(1), model.questions[n - 1].wholePart);
+            QCOMPARE(number.section(u' ', 0, 0), writing.writeWhole(m.captured(1).toInt()));
+            QCOMPARE(u" و"_s + m.captured(1), westernDigits(model.questions[n - 1].wholePart));
             const QStringList answer = key[n].line;
             QCOMPARE(answer.size(), 1);
             QStringList valuesOfNonZeroDigits;
             for (int place = 0; place < 3; ++place) {
                 const int digit = m.captured(2 + place).toInt();
                 if (digit != 0) {
-                    valuesOfNonZeroDigits.append(tenthsEtc(place, digit));
+                    valuesOfNonZeroDigits.append(tenthsEtc(place, digit, writing));
                 }
             }
             QVERIFY2(valuesOfNonZeroDigits.contains(answer.first()), qPrintable(answer.first()));
             QCOMPARE(answer.first(), sheets::answerText(model.questions[n - 1]));
             if (activity == Activity::Choose) {
                 // Thousandths at the right, tenths at the left: read left to right, tenths first.
-                const int digit = QString(answer.first().back()).toInt();
-                QCOMPARE(row.line.mid(0, 3), (QStringList{tenthsEtc(0, digit), tenthsEtc(1, digit),
-                                                          tenthsEtc(2, digit)}));
+                const int digit = westernDigits(answer.first().back()).toInt();
+                QCOMPARE(row.line.mid(0, 3),
+                         (QStringList{tenthsEtc(0, digit, writing), tenthsEtc(1, digit, writing),
+                                      tenthsEtc(2, digit, writing)}));
             }
         }
     }
 
+    void readingNumbersAreTheModels_data()
+    {
+        QTest::addColumn<QStringList>("writingOptions");
+        QTest::addColumn<core::NumberWriting>("writing");
+        QTest::newRow("0 to 9") << QStringList() << core::NumberWriting();
+        QTest::newRow("Arabic-Indic")
+            << QStringList{u"--digits"_s, u"arabic"_s} << core::NumberWriting(U'\u0660', U'.');
+    }
     void readingNumbersAreTheModels()
     {
-        const QString pdf = write(u"read.pdf"_s, {u"--activity"_s, u"read"_s, u"--questions"_s,
-                                                  u"60"_s, u"--seed"_s, u"7"_s});
+        QFETCH(QStringList, writingOptions);
+        QFETCH(core::NumberWriting, writing);
+        const QString pdf =
+            write(u"read.pdf"_s, QStringList{u"--activity"_s, u"read"_s, u"--questions"_s, u"60"_s,
+                                             u"--seed"_s, u"7"_s} +
+                                     writingOptions);
         QVERIFY(!pdf.isEmpty());
         const QMap<int, Row> rows = numberedRows(pdfWords(pdf), 0, 1);
         QCOMPARE(rows.size(), 60);
@@ -137,6 +175,7 @@ private Q_SLOTS:
         options.activity = Activity::Read;
         options.questions = 60;
         options.sheetNumber = 7;
+        options.writing = writing;
         const sheets::Sheet model = sheets::makeSheet(options);
         // The first number stands at the right, as on the reading practice screen.
         for (int n = 1; n <= 60; ++n) {

@@ -4,6 +4,7 @@
 // The teachers' window: its controls, worked from the keyboard, make the same sheet as the
 // writer; saving, printing and the preview all draw it.
 
+#include "pdf_words.h"
 #include "sheet_tools.h"
 #include "sheets/sheet_layout.h"
 #include "sheets/sheet_window.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -55,7 +57,8 @@ class TestSheetWindow : public QObject {
     QTemporaryDir dir_;
 
     // Sets every control from the keyboard: the choose activity, 25 questions, the underline
-    // mark, both header texts, the name line, the key and sheet 17.
+    // mark, Arabic-Indic digits with the decimal comma, both header texts, the name line, the
+    // key and sheet 17.
     static void fillIn(sheets::SheetWindow& window)
     {
         auto* activity = find<QComboBox>(window, "activity");
@@ -65,6 +68,10 @@ class TestSheetWindow : public QObject {
         auto* mark = find<QComboBox>(window, "mark");
         mark->setFocus();
         QTest::keyClick(mark, Qt::Key_Down);
+        for (const char* writing : {"digits", "separator"}) { // from 0123456789 and the point
+            find<QComboBox>(window, writing)->setFocus();
+            QTest::keyClick(find<QComboBox>(window, writing), Qt::Key_Down);
+        }
         retype(find<QLineEdit>(window, "school"), u"مدرسة النور"_s);
         retype(find<QLineEdit>(window, "className"), u"السادس ب"_s);
         for (const char* box : {"nameLine", "answerKey"}) {
@@ -86,10 +93,15 @@ class TestSheetWindow : public QObject {
         options.nameAndDateLine = true;
         options.answerKey = true;
         options.sheetNumber = 17;
+        options.writing =
+            core::NumberWriting(core::DigitSet::ArabicIndic, core::SeparatorKind::Comma);
         return options;
     }
 
 private Q_SLOTS:
+    void init() { QLocale::setDefault(QLocale::c()); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
     void savesWhatTheControlsSay()
     {
         sheets::SheetWindow window;
@@ -112,7 +124,12 @@ private Q_SLOTS:
         const QString direct = dir_.filePath(u"direct.pdf"_s);
         QCOMPARE(sheets::writeSheetPdf(sheets::makeSheet(expected()), direct), QString());
         const QString text = pdfText(saved);
-        QVERIFY(text.contains(u"25."_s) && !text.contains(u"26."_s));
+        QStringList words;
+        for (const Word& word : pdfWords(saved)) {
+            words.append(word.text);
+        }
+        QVERIFY(words.contains(u"(٢٥)"_s) && !words.contains(u"(٢٦)"_s));
+        QVERIFY(words.contains(u"٠,٠٠٧"_s) && !text.contains(u'0'));
         QCOMPARE(text, pdfText(direct));
 
         // Printing draws the same sheet on the printer the dialog set up.
@@ -160,10 +177,37 @@ private Q_SLOTS:
         QCOMPARE(window.options().activity, sheets::Activity::Read);
         QVERIFY(!key->isEnabled());
         QVERIFY(!find<QComboBox>(window, "mark")->isEnabled());
+        QVERIFY(!find<QComboBox>(window, "separator")->isEnabled());
+        QVERIFY(find<QComboBox>(window, "digits")->isEnabled());
         QVERIFY(!window.options().answerKey);
         find<QComboBox>(window, "activity")->setCurrentIndex(0);
         QVERIFY(key->isEnabled());
         QVERIFY(window.options().answerKey);
+    }
+
+    // The digits and the separator start as the regional settings write numbers, also where
+    // those are neither of the named ones (Persian digits).
+    void writingStartsAsTheRegionalSettings_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<int>("items");
+        QTest::newRow("C") << u"C"_s << u"0123456789"_s << 2;
+        QTest::newRow("ar_EG") << u"ar_EG"_s << u"٠١٢٣٤٥٦٧٨٩"_s << 2;
+        QTest::newRow("ar_MA") << u"ar_MA"_s << u"0123456789"_s << 2;
+        QTest::newRow("fa_IR") << u"fa_IR"_s << u"۰۱۲۳۴۵۶۷۸۹"_s << 3;
+    }
+    void writingStartsAsTheRegionalSettings()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, digits);
+        QFETCH(int, items);
+        QLocale::setDefault(QLocale(locale));
+        const sheets::SheetWindow window;
+        QVERIFY(window.options().writing == core::regionalWriting());
+        QCOMPARE(find<QComboBox>(window, "digits")->currentText(), digits);
+        QCOMPARE(find<QComboBox>(window, "digits")->count(), items);
+        QCOMPARE(find<QComboBox>(window, "separator")->count(), 3);
     }
 
     // Right to left, and Tab reaches every control and button in turn.
@@ -182,13 +226,14 @@ private Q_SLOTS:
         QVERIFY((*buddy)->geometry().left() >= activity->geometry().right());
         activity->setFocus();
         QStringList reached;
-        for (int i = 0; i < 11; ++i) {
+        for (int i = 0; i < 13; ++i) {
             reached.append(QApplication::focusWidget()->objectName());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(reached, (QStringList{u"activity"_s, u"questions"_s, u"mark"_s, u"school"_s,
-                                       u"className"_s, u"nameLine"_s, u"answerKey"_s,
-                                       u"sheetNumber"_s, u"preview"_s, u"print"_s, u"savePdf"_s}));
+        QCOMPARE(reached,
+                 (QStringList{u"activity"_s, u"questions"_s, u"mark"_s, u"digits"_s, u"separator"_s,
+                              u"school"_s, u"className"_s, u"nameLine"_s, u"answerKey"_s,
+                              u"sheetNumber"_s, u"preview"_s, u"print"_s, u"savePdf"_s}));
         for (const QString& name : reached) {
             QVERIFY2(!window.findChild<QWidget*>(name)->accessibleName().isEmpty() ||
                          window.findChild<QAbstractButton*>(name) != nullptr,

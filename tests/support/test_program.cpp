@@ -6,10 +6,15 @@
 #include "app/form1.h"
 #include "app/form4.h"
 
+#include <QLocale>
+
 TestProgram::TestProgram(std::uint64_t randomSeed)
     : random(randomSeed)
     , randomOverride_(random)
-{}
+{
+    // The screens write numbers as the regional settings do: C unless a test sets another.
+    QLocale::setDefault(QLocale::c());
+}
 
 Form4& TestProgram::reachMenu()
 {
