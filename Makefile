@@ -7,7 +7,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test screenshots lint clean package bench
+.PHONY: all deps configure build run test screenshots lint clean package bench bench-sheets
 
 all: build
 
@@ -93,6 +93,10 @@ bench:
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@bench/run-bench $(BENCH_BUILD)
 
+# The worksheet maker alone: a class set of 30 sheets of 30 questions, timed and weighed.
+bench-sheets: build
+	@bench/run-sheets-bench $(BUILD)
+
 # Windows (see "Windows" in README.md): a static Qt for Windows is built once per machine into
 # a cache folder (scripts/build-windows-qt, about half an hour the first time); then the program
 # is cross-built with MinGW-w64 into $(WIN_BUILD), and its tests run under Wine.
@@ -109,23 +113,27 @@ windows-configure:
 		-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(WIN_TOOLCHAIN) \
 		-DCMAKE_CROSSCOMPILING_EMULATOR=wine > /dev/null
 
-# build-windows/placevalue.exe and build-windows/placevalue-1.00-windows-x64.zip.
+# build-windows/placevalue.exe, build-windows/placevalue-1.00-windows-x64.zip and the installer
+# package build-windows/placevalue-1.00-windows-x64.msi.
 windows: windows-configure
-	@cmake --build $(WIN_BUILD) -j $(JOBS) --target placevalue placevalue-sheets windows_zip
+	@cmake --build $(WIN_BUILD) -j $(JOBS) --target placevalue placevalue-sheets windows_zip windows_msi
+
+# Wine's menu builder would copy the Start menu's shortcuts into this machine's own menus.
+WINE_ENV := WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
 
 # The QtTest suite under Wine (offscreen), then the real program under Wine on a private X
-# display; CTest's summary is the last line.
+# display, and the installer package; CTest's summary is the last line.
 windows-test: windows
 	@cmake --build $(WIN_BUILD) -j $(JOBS)
 	@mkdir -p $(WIN_BUILD)/wine
-	@cd $(WIN_BUILD) && WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine WINEDEBUG=-all \
+	@cd $(WIN_BUILD) && WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine $(WINE_ENV) \
 		xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" sh -c ' \
 		wineboot -i > /dev/null 2>&1; wineserver -p 60; \
 		ctest --output-on-failure -j $(JOBS); status=$$?; wineserver -k; exit $$status'
 
 # The gallery of the Windows build, rendered under Wine, into docs/screens/windows.
 windows-screenshots: windows-test
-	@WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine WINEDEBUG=-all WINEQT_QPA_PLATFORM=offscreen \
+	@WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine $(WINE_ENV) WINEQT_QPA_PLATFORM=offscreen \
 		wine $(WIN_BUILD)/tests/render_screens.exe docs/screens/windows
 
 # The browser (see "In a browser" in README.md): a static Qt for WebAssembly is built once per

@@ -16,13 +16,13 @@
 namespace {
 
 // A board that keeps what it is given, as the screen's labels would, without widgets.
-class MemoryBoard final : public QuestionBoard {
+class MemoryBoard final : public core::QuestionBoard {
 public:
-    void setNumberCaption(NumberLabel label, const QString& caption) override
+    void setNumberCaption(core::NumberLabel label, const QString& caption) override
     {
         captions_[static_cast<int>(label) - 1] = caption;
     }
-    void setNumberColour(NumberLabel label, core::ColourValue colour) override
+    void setNumberColour(core::NumberLabel label, core::ColourValue colour) override
     {
         colours_[static_cast<int>(label) - 1] = colour;
     }
@@ -35,11 +35,11 @@ private:
 void BM_GenerateQuestion(benchmark::State& state)
 {
     MemoryBoard board;
-    PlaceValueQuestion question;
+    core::PlaceValueQuestion question;
     core::ClockSeededRandom random;
     for (auto iteration : state) {
         static_cast<void>(iteration);
-        GenerateQuestion(board, question, random);
+        core::GenerateQuestion(board, question, random);
         benchmark::DoNotOptimize(question.CorrectAnswer);
     }
 }
@@ -49,7 +49,7 @@ void BM_wholePartCaption(benchmark::State& state)
 {
     for (auto iteration : state) {
         static_cast<void>(iteration);
-        benchmark::DoNotOptimize(wholePartCaption(305));
+        benchmark::DoNotOptimize(core::wholePartCaption(305));
     }
 }
 BENCHMARK(BM_wholePartCaption);
@@ -60,7 +60,7 @@ void BM_FormatNumber(benchmark::State& state)
     const double value = static_cast<double>(state.range(0)) / 1000.0;
     for (auto iteration : state) {
         static_cast<void>(iteration);
-        benchmark::DoNotOptimize(FormatNumber(value, writing));
+        benchmark::DoNotOptimize(core::FormatNumber(value, writing));
     }
 }
 BENCHMARK(BM_FormatNumber)->Arg(7)->Arg(70)->Arg(305007);
@@ -69,7 +69,7 @@ void BM_FormatNumberWithLocale(benchmark::State& state)
 {
     for (auto iteration : state) {
         static_cast<void>(iteration);
-        benchmark::DoNotOptimize(FormatNumber(0.007));
+        benchmark::DoNotOptimize(core::FormatNumber(0.007));
     }
 }
 BENCHMARK(BM_FormatNumberWithLocale);
@@ -79,7 +79,7 @@ void BM_FeedbackText(benchmark::State& state)
     const bool right = state.range(0) != 0;
     for (auto iteration : state) {
         static_cast<void>(iteration);
-        benchmark::DoNotOptimize(FeedbackText(right, 0.007F));
+        benchmark::DoNotOptimize(core::FeedbackText(right, 0.007F));
     }
 }
 BENCHMARK(BM_FeedbackText)->ArgName("right")->Arg(0)->Arg(1);
@@ -89,8 +89,8 @@ void BM_ReadTypedNumber(benchmark::State& state)
     const QString typed = QStringLiteral(" 0.07 ");
     for (auto iteration : state) {
         static_cast<void>(iteration);
-        const double value = ReadTypedNumber(typed);
-        benchmark::DoNotOptimize(matchesAnswer(value, 0.07F));
+        const double value = core::ReadTypedNumber(typed);
+        benchmark::DoNotOptimize(core::matchesAnswer(value, 0.07F));
     }
 }
 BENCHMARK(BM_ReadTypedNumber);
@@ -102,8 +102,8 @@ void BM_ReadTypedNumberRegional(benchmark::State& state)
     const QString typed = QStringLiteral(u" ٠٫٠٧ ");
     for (auto iteration : state) {
         static_cast<void>(iteration);
-        const double value = ReadTypedNumber(typed);
-        benchmark::DoNotOptimize(matchesAnswer(value, 0.07F));
+        const double value = core::ReadTypedNumber(typed);
+        benchmark::DoNotOptimize(core::matchesAnswer(value, 0.07F));
     }
     QLocale::setDefault(QLocale::c());
 }
@@ -113,18 +113,19 @@ void BM_readingCaption(benchmark::State& state)
 {
     for (auto iteration : state) {
         static_cast<void>(iteration);
-        benchmark::DoNotOptimize(readingCaption(998, 98));
+        benchmark::DoNotOptimize(core::readingCaption(998, 98));
     }
 }
 BENCHMARK(BM_readingCaption);
 
 void BM_poseReadingQuestion(benchmark::State& state)
 {
-    ReadingNumbers numbers;
+    core::ReadingNumbers numbers;
     core::ClockSeededRandom random;
     for (auto iteration : state) {
         static_cast<void>(iteration);
-        benchmark::DoNotOptimize(poseReadingQuestion(numbers, ReadingOccasion::Enter, random));
+        benchmark::DoNotOptimize(
+            core::poseReadingQuestion(numbers, core::ReadingOccasion::Enter, random));
     }
 }
 BENCHMARK(BM_poseReadingQuestion);

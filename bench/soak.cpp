@@ -117,7 +117,7 @@ public:
             if (!screen.Label9->isVisible() || !screen.Timer1->fireNow()) {
                 ++run.errors;
             }
-            const PlaceValueQuestion& q = screen.question();
+            const core::PlaceValueQuestion& q = screen.question();
             const std::array<float, 3> digits = {q.ThousandthsDigit, q.HundredthsDigit,
                                                  q.TenthsDigit};
             const std::array<tk::Label*, 3> labels = {screen.Label1, screen.Label2, screen.Label3};
@@ -128,7 +128,7 @@ public:
                     ++run.errors;
                     return;
                 }
-                if (labels.at(k)->textColour() == kChosenDigitColour) {
+                if (labels.at(k)->textColour() == core::kChosenDigitColour) {
                     place = place < 0 ? k : 3;
                 } else {
                     others.add(static_cast<int>(digit));
@@ -137,7 +137,7 @@ public:
             static constexpr std::array<float, 3> kDivisors = {1000, 100, 10};
             if (place < 0 || place > 2 || q.ChosenDigit < 1 || q.ChosenDigit > 9 ||
                 q.ChosenDigit != digits.at(place) ||
-                q.CorrectAnswer != placeValue(q.ChosenDigit, kDivisors.at(place)) ||
+                q.CorrectAnswer != core::placeValue(q.ChosenDigit, kDivisors.at(place)) ||
                 q.WholePart < 0 || q.WholePart > 999 || q.WholePart != std::floor(q.WholePart)) {
                 ++run.errors;
                 return;
@@ -161,7 +161,7 @@ public:
         screen.show();
         loop(run, [&](long) {
             QTest::keyClick(&screen, Qt::Key_Return);
-            const ReadingNumbers& n = screen.numbers();
+            const core::ReadingNumbers& n = screen.numbers();
             if (n.QuestionKind < 0 || n.QuestionKind > 9 || n.OneDigit < 0 || n.OneDigit > 9 ||
                 n.TwoDigitA < 0 || n.TwoDigitA > 98 || n.ThreeDigit < 0 || n.ThreeDigit > 998 ||
                 n.TwoDigitB < 0 || n.TwoDigitB > 98 || screen.Label1->caption().size() < 3 ||
@@ -253,7 +253,7 @@ int main(int argc, char** argv)
             // Right, wrong and unreadable answers in turn.
             static const std::array<QString, 3> kWrong = {
                 QStringLiteral("7"), QStringLiteral("0,5"), QStringLiteral("abc")};
-            write.Text1->setText(i % 2 == 0 ? FormatNumber(write.question().CorrectAnswer)
+            write.Text1->setText(i % 2 == 0 ? core::FormatNumber(write.question().CorrectAnswer)
                                             : kWrong.at(static_cast<std::size_t>(i / 2 % 3)));
             write.Command1->click(); // the button's own click, without its pressed repaint
         },

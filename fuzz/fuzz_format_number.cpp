@@ -83,14 +83,14 @@ bool wellFormed(const QString& text)
 
 void checkAnyDouble(double value)
 {
-    const QString text = FormatNumber(value, core::NumberWriting());
+    const QString text = core::FormatNumber(value, core::NumberWriting());
     if (!std::isfinite(value)) {
         return; // never shown; only formatting without fault counts
     }
     if (!wellFormed(text)) {
         fail("badly formed number text", text);
     }
-    const double back = ReadTypedNumber(text);
+    const double back = core::ReadTypedNumber(text);
     const double tolerance = 5e-7 * std::fabs(value) + 1e-323;
     if (!(std::fabs(back - value) <= tolerance)) {
         fail("number text does not read back within seven digits", text);
@@ -119,32 +119,33 @@ void checkPlaceValue(std::uint32_t digits, int power, const core::NumberWriting&
 {
     static constexpr std::array<float, 11> powersOfTen = {1.0F, 1e1F, 1e2F, 1e3F, 1e4F, 1e5F,
                                                           1e6F, 1e7F, 1e8F, 1e9F, 1e10F};
-    const float value = placeValue(static_cast<float>(digits), powersOfTen.at(power));
-    const QString text = FormatNumber(value, core::NumberWriting());
+    const float value = core::placeValue(static_cast<float>(digits), powersOfTen.at(power));
+    const QString text = core::FormatNumber(value, core::NumberWriting());
     if (!wellFormed(text)) {
         fail("badly formed place value", text);
     }
-    if (!matchesAnswer(ReadTypedNumber(text), value)) {
+    if (!core::matchesAnswer(core::ReadTypedNumber(text), value)) {
         fail("place value does not read back as the same single-precision value", text);
     }
     // The exercises' own values: a digit as tenths, hundredths or thousandths.
     const auto digit = static_cast<int>(digits % 9 + 1);
     const int place = power % 3 + 1;
-    const float exercise = placeValue(static_cast<float>(digit), powersOfTen.at(place));
+    const float exercise = core::placeValue(static_cast<float>(digit), powersOfTen.at(place));
     const QString expected = inWriting(
         QStringLiteral("0.") + QString(place - 1, QLatin1Char('0')) + QChar(u'0' + digit), writing);
-    const QString shown = FormatNumber(exercise, writing);
+    const QString shown = core::FormatNumber(exercise, writing);
     if (shown != expected) {
         fail("place value caption", shown);
     }
-    if (!matchesAnswer(ReadTypedNumber(shown, writing), exercise) ||
-        !matchesAnswer(ReadTypedNumber(FormatNumber(exercise, core::NumberWriting()), writing),
-                       exercise)) {
+    if (!core::matchesAnswer(core::ReadTypedNumber(shown, writing), exercise) ||
+        !core::matchesAnswer(
+            core::ReadTypedNumber(core::FormatNumber(exercise, core::NumberWriting()), writing),
+            exercise)) {
         fail("exercise answer does not read back", shown);
     }
     // A whole part and a single digit: plain digits.
     const auto whole = static_cast<int>(digits % 1000);
-    const QString wholeText = FormatNumber(static_cast<float>(whole), writing);
+    const QString wholeText = core::FormatNumber(static_cast<float>(whole), writing);
     if (wholeText != inWriting(QString::number(whole), writing) ||
         wholeText != writing.writeWhole(whole)) {
         fail("whole part caption", wholeText);
@@ -176,7 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkAnyDouble(value);
     checkAnyDouble(static_cast<double>(static_cast<float>(value)));
     checkPlaceValue(digits % 10'000'000, power, writing);
-    const QString shown = FormatNumber(value, writing);
+    const QString shown = core::FormatNumber(value, writing);
     if (shown.size() > 2 * 32) {
         fail("number text too long", shown);
     }

@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     for (const core::NumberWriting& writing : kWritings) {
-        const double typed = ReadTypedNumber(text, writing);
+        const double typed = core::ReadTypedNumber(text, writing);
         if (std::isnan(typed)) {
             std::fprintf(stderr, "typed number read as NaN\n");
             std::abort();
@@ -122,10 +122,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                          typed, expected, static_cast<unsigned>(writing.zeroDigit()));
             std::abort();
         }
-        for (const float divisor : {kThousandthsDivisor, kHundredthsDivisor, kTenthsDivisor}) {
+        for (const float divisor :
+             {core::kThousandthsDivisor, core::kHundredthsDivisor, core::kTenthsDivisor}) {
             for (int digit = 1; digit <= 9; ++digit) {
-                const float answer = placeValue(static_cast<float>(digit), divisor);
-                const bool right = matchesAnswer(typed, answer);
+                const float answer = core::placeValue(static_cast<float>(digit), divisor);
+                const bool right = core::matchesAnswer(typed, answer);
                 const bool inRange = std::isfinite(typed) && std::fabs(typed) <= 1.0;
                 if (right && (!inRange || static_cast<float>(typed) != answer)) {
                     std::fprintf(stderr, "%.17g judged equal to %.9g\n", typed, answer);

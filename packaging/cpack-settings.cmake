@@ -39,5 +39,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Sans are in fonts-noto-core).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-hosny-amiri, fonts-noto-core")
+# The worksheet maker's file, print and preview dialogs speak Arabic with Qt's own translations;
+# without them they speak English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

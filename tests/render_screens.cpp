@@ -69,15 +69,15 @@ void renderExercises(ScreenDirectory& screens, ScriptedRandom& random, Gallery& 
     Form2& write = screens.get<Form2>();
     SwitchScreen(menu, write);
     gallery.save(write, QStringLiteral("write-asking"));
-    write.Text1->setText(FormatNumber(0.03F));
+    write.Text1->setText(core::FormatNumber(0.03F));
     QTest::mouseClick(write.Command1, Qt::LeftButton);
     gallery.save(write, QStringLiteral("write-right"));
-    write.Text1->setText(FormatNumber(3));
+    write.Text1->setText(core::FormatNumber(3));
     QTest::mouseClick(write.Command1, Qt::LeftButton);
     gallery.save(write, QStringLiteral("write-wrong"));
     scriptQuestion(random, 7, 0, 0, 999, 0); // the longest wrong answer: 0.007
     write.Timer1->fireNow();
-    write.Text1->setText(FormatNumber(0.7F));
+    write.Text1->setText(core::FormatNumber(0.7F));
     QTest::mouseClick(write.Command1, Qt::LeftButton);
     gallery.save(write, QStringLiteral("write-wrong-longest"));
     SwitchScreen(write, menu);

@@ -22,6 +22,8 @@
 #include <optional>
 #include <set>
 
+#include "support/design_table.h"
+
 // Last: Xlib defines macros (KeyPress, FocusIn, None ...) that clash with names in Qt's headers.
 #include "support/program_process.h"
 
@@ -88,16 +90,16 @@ private:
         return std::nullopt;
     }
 
-    // Clicks at a point of a window, given in twips from its top-left corner.
-    static bool clickAt(const QString& display, Window window, int leftTwips, int topTwips)
+    // Clicks at a point of a window, in pixels from its top-left corner.
+    static bool clickAt(const QString& display, Window window, int left, int top)
     {
         QProcess xdotool;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"DISPLAY"_s, display);
         xdotool.setProcessEnvironment(environment);
-        xdotool.start(u"xdotool"_s, {u"mousemove"_s, u"--window"_s, QString::number(window),
-                                     QString::number(leftTwips / 15),
-                                     QString::number(topTwips / 15), u"click"_s, u"1"_s});
+        xdotool.start(u"xdotool"_s,
+                      {u"mousemove"_s, u"--window"_s, QString::number(window),
+                       QString::number(left), QString::number(top), u"click"_s, u"1"_s});
         return xdotool.waitForFinished(kStartMs) && xdotool.exitStatus() == QProcess::NormalExit &&
                xdotool.exitCode() == 0;
     }
@@ -117,11 +119,9 @@ private:
             return menu;
         }
         seen.insert(*menu);
-        // The centres of the menu entries, in twips.
-        const QPoint entry = screen == u"Form2"_s   ? QPoint(8708, 5317)
-                             : screen == u"Form3"_s ? QPoint(3285, 5437)
-                                                    : QPoint(6023, 1717);
-        if (!clickAt(displayName_, *menu, entry.x(), entry.y())) {
+        // The centre of the menu entry that opens the screen.
+        const design::Box entry = design::clickedFor("Form4", screen.toStdString()).box;
+        if (!clickAt(displayName_, *menu, entry.centreXPixels(), entry.centreYPixels())) {
             return std::nullopt;
         }
         return waitForNewWindow(program, seen);

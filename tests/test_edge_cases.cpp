@@ -49,7 +49,8 @@ private:
 
     static void clickLabel(tk::Label* label)
     {
-        QTest::mouseClick(label, Qt::LeftButton, {}, label->reactingBox().center() - label->pos());
+        QTest::mouseClick(label, Qt::LeftButton, {},
+                          label->placement().reactingBox.center() - label->pos());
     }
 
 private Q_SLOTS:

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Where the clickable labels react, through the window as a real pointer is routed: exactly in
-// their designed boxes, not in the rest of their ink nor in the ovals under them, and never
-// hidden by the question or the feedback, however wide.
+// their reacting boxes (the designed box; a self-sizing label's caption at the designed top and
+// height), on their letters, not in the ovals around them, and never hidden by the question or
+// the feedback, however wide.
 
 #include "app/form4.h"
 #include "app/screen_directory.h"
@@ -11,6 +12,8 @@
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "practice/form5.h"
+#include "support/design_rows.h"
+#include "support/ink.h"
 #include "support/question_script.h"
 #include "support/reading_script.h"
 #include "support/test_program.h"
@@ -29,66 +32,61 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct Clickable {
-    const char* screen = nullptr;
-    const char* label = nullptr;
-    core::TwipsRect box; // designed
-    bool fixed = false;  // keeps its designed width
-    bool inOval = false;
+enum class Side { Left, Right, Top, Bottom };
+
+// Points at a reacting box: by one of its edges, at the middle of the other axis, so many pixels
+// outwards (0: on the edge, inside the box); or on the caption's ink furthest to that side.
+struct Spot {
+    const char* name = nullptr;
+    Side side = Side::Left;
+    int outwards = 0;
+    bool onInk = false;
 };
+constexpr Spot kSpots[] = {{"left edge", Side::Left, 0},
+                           {"right edge", Side::Right, 0},
+                           {"top edge", Side::Top, 0},
+                           {"bottom edge", Side::Bottom, 0},
+                           {"leftmost ink", Side::Left, 0, true},
+                           {"rightmost ink", Side::Right, 0, true},
+                           {"topmost ink", Side::Top, 0, true},
+                           {"lowest ink", Side::Bottom, 0, true},
+                           {"left of it", Side::Left, 1},
+                           {"right of it", Side::Right, 1},
+                           {"above it", Side::Top, 1},
+                           {"below it", Side::Bottom, 1},
+                           {"under it in its oval", Side::Bottom, 10},
+                           {"over it in its oval", Side::Top, 10}};
+constexpr int kSpotsOutsideOvals = 12;
 
-const Clickable kClickables[] = {
-    {"Form4", "Label1", {480, 8400, 720, 435}},
-    {"Form4", "Label2", {7193, 5040, 3030, 555}, false, true},
-    {"Form4", "Label3", {1793, 5160, 2985, 555}, false, true},
-    {"Form4", "Label4", {4013, 1440, 4020, 555}, false, true},
-    {"Form2", "Label6", {2400, 8280, 1290, 300}},
-    {"Form2", "Label10", {960, 8160, 735, 495}, true},
-    {"Form3", "Label11", {2760, 8280, 1290, 300}},
-    {"Form3", "Label10", {960, 8160, 735, 495}, true},
-    {"Form3", "Label6", {9600, 5160, 750, 1530}, false, true},
-    {"Form3", "Label7", {5760, 5160, 750, 1530}, false, true},
-    {"Form3", "Label8", {1680, 5160, 750, 1530}, false, true},
-    {"Form5", "Label4", {2160, 7680, 1290, 300}},
-    {"Form5", "Label3", {1080, 7680, 525, 300}},
-};
-
-// Points at a reacting box: the first four just inside its edges, the rest outside it.
-enum class Spot { LeftEdge, RightEdge, TopEdge, BottomEdge, LeftOf, RightOf, Above, Below, InOval };
-constexpr const char* kSpotNames[] = {"left edge",   "right edge", "top edge",
-                                      "bottom edge", "left of it", "right of it",
-                                      "above it",    "below it",   "under it in its oval"};
-
-QPoint spotOf(const QRect& box, Spot spot)
+// How far a point lies towards that side.
+int towards(QPoint point, Side side)
 {
-    const QPoint mid = box.center();
-    switch (spot) {
-    case Spot::LeftEdge:
-        return {box.left(), mid.y()};
-    case Spot::RightEdge:
-        return {box.right(), mid.y()};
-    case Spot::TopEdge:
-        return {mid.x(), box.top()};
-    case Spot::BottomEdge:
-        return {mid.x(), box.bottom()};
-    case Spot::LeftOf:
-        return {box.left() - 1, mid.y()};
-    case Spot::RightOf:
-        return {box.right() + 1, mid.y()};
-    case Spot::Above:
-        return {mid.x(), box.top() - 1};
-    case Spot::Below:
-        return {mid.x(), box.bottom() + 1};
-    case Spot::InOval:
-        return {mid.x(), box.bottom() + 10};
-    }
-    return mid;
+    const int distances[] = {-point.x(), point.x(), -point.y(), point.y()};
+    return distances[static_cast<int>(side)];
 }
 
-QRect pixels(const core::TwipsRect& box)
+QPoint spotAt(const Spot& spot, const QRect& box, QWidget* label)
 {
-    return {core::twipsToPixels(box.left), core::twipsToPixels(box.top),
-            core::twipsToPixels(box.width), core::twipsToPixels(box.height)};
+    const QPoint mid = box.center();
+    const QPoint edges[] = {{box.left() - spot.outwards, mid.y()},
+                            {box.right() + spot.outwards, mid.y()},
+                            {mid.x(), box.top() - spot.outwards},
+                            {mid.x(), box.bottom() + spot.outwards}};
+    if (!spot.onInk) {
+        return edges[static_cast<int>(spot.side)];
+    }
+    // Ink that reaches past the box by the 2 pixels the layout allows is taken at the box's edge,
+    // still on its letter.
+    const QList<QPoint> ink = inkPixels(label);
+    if (ink.isEmpty()) {
+        return edges[static_cast<int>(spot.side)];
+    }
+    const QPoint point = *std::max_element(ink.begin(), ink.end(), [&](QPoint a, QPoint b) {
+        return towards(a, spot.side) < towards(b, spot.side);
+    });
+    const QPoint inside(std::clamp(point.x(), box.left(), box.right()),
+                        std::clamp(point.y(), box.top(), box.bottom()));
+    return (inside - point).manhattanLength() <= 2 ? inside : point;
 }
 
 } // namespace
@@ -98,18 +96,6 @@ class TestHitTesting : public QObject {
 
 private:
     std::unique_ptr<TestProgram> program_;
-
-    // The named screen, reached the way a pupil reaches it.
-    tk::Screen& reach(const QString& name)
-    {
-        Form4& menu = program_->reachMenu();
-        if (name == QLatin1String("Form4")) {
-            return menu;
-        }
-        tk::Screen& target = *program_->screenNamed(name);
-        SwitchScreen(menu, target);
-        return target;
-    }
 
     // Clicks a point of the window and tells which clickable labels took a click.
     static QStringList clickedAt(tk::Screen& screen, QPoint point)
@@ -135,23 +121,23 @@ private Q_SLOTS:
     void init() { program_ = std::make_unique<TestProgram>(); }
     void cleanup() { program_.reset(); }
 
-    void clickableLabelsReactExactlyInTheirDesignedBoxes_data()
+    void clickableLabelsReactExactlyInTheirBoxes_data()
     {
         QTest::addColumn<QString>("screenName");
         QTest::addColumn<QString>("labelName");
         QTest::addColumn<QRect>("designed");
         QTest::addColumn<bool>("fixed");
         QTest::addColumn<int>("spot");
-        for (const Clickable& c : kClickables) {
-            const int spots = c.inOval ? 9 : 8;
+        for (const design::Control* c : design::clickableLabels()) {
+            const int spots = design::liesOnShape(*c) ? int(std::size(kSpots)) : kSpotsOutsideOvals;
             for (int spot = 0; spot < spots; ++spot) {
-                QTest::addRow("%s %s, %s", c.screen, c.label, kSpotNames[spot])
-                    << QString::fromLatin1(c.screen) << QString::fromLatin1(c.label)
-                    << pixels(c.box) << c.fixed << spot;
+                QTest::addRow("%s %s, %s", c->screen, c->name, kSpots[spot].name)
+                    << QString::fromLatin1(c->screen) << QString::fromLatin1(c->name)
+                    << design::pixels(c->box) << !c->autoSize << spot;
             }
         }
     }
-    void clickableLabelsReactExactlyInTheirDesignedBoxes()
+    void clickableLabelsReactExactlyInTheirBoxes()
     {
         QFETCH(QString, screenName);
         QFETCH(QString, labelName);
@@ -159,27 +145,29 @@ private Q_SLOTS:
         QFETCH(bool, fixed);
         QFETCH(int, spot);
         scriptQuestion(program_->random, 0, 7, 0, 808, 1); // candidates 0.007, 0.07, 0.7
-        tk::Screen& screen = reach(screenName);
+        tk::Screen& screen = program_->reachScreen(screenName);
         auto* label = control<tk::Label>(&screen, labelName);
         QVERIFY(label != nullptr);
 
         // The box: the designed top and height; the designed width, or the caption's.
-        const QRect box = label->reactingBox();
+        const QRect box = label->placement().reactingBox;
         QCOMPARE(box.top(), designed.top());
         QCOMPARE(box.height(), designed.height());
         if (fixed) {
             QCOMPARE(box, designed);
         } else {
-            // The laid-out width, which may pass the sum of the advances by a final bearing.
+            // The caption's extent: its laid-out width, which may pass the sum of the advances by
+            // a final swash, and its ink.
             const double advance = QFontMetricsF(label->font()).horizontalAdvance(label->caption());
-            QVERIFY(std::abs(box.width() - label->textWidth()) <= 1.0);
             QVERIFY2(box.width() >= advance - 1 && box.width() <= advance + 4,
                      qPrintable(u"%1 for a caption of %2"_s.arg(box.width()).arg(advance)));
+            const QRect ink = inkBox(label);
+            QVERIFY(ink.left() >= box.left() - 2 && ink.right() <= box.right() + 2);
         }
-        const auto where = static_cast<Spot>(spot);
-        const QPoint point = spotOf(box, where);
-        const bool inside = where <= Spot::BottomEdge;
-        if (where == Spot::InOval) {
+        const Spot& where = kSpots[spot];
+        const QPoint point = spotAt(where, box, label);
+        const bool inside = where.outwards == 0;
+        if (where.outwards >= 10) {
             const auto shapes = screen.findChildren<tk::Shape*>();
             QVERIFY(std::any_of(shapes.begin(), shapes.end(), [&](const tk::Shape* shape) {
                 return shape->geometry().contains(point);
@@ -242,15 +230,15 @@ private Q_SLOTS:
         } else {
             scriptQuestion(program_->random, 7, 0, 0, 998, 0); // 998.007: the longest verdict
         }
-        auto& screen = static_cast<tk::ActivityScreen&>(reach(screenName));
+        auto& screen = static_cast<tk::ActivityScreen&>(program_->reachScreen(screenName));
         QWidget* covering = nullptr;
         if (auto* write = qobject_cast<Form2*>(&screen)) {
             QTest::mouseClick(write->Command1, Qt::LeftButton); // an empty answer is wrong
-            QCOMPARE(write->Label9->caption(), FeedbackText(false, 0.007F));
+            QCOMPARE(write->Label9->caption(), core::FeedbackText(false, 0.007F));
             covering = write->Label9;
         } else if (auto* choose = qobject_cast<Form3*>(&screen)) {
             QTest::mouseClick(choose->Label8, Qt::LeftButton); // 0.7 is wrong
-            QCOMPARE(choose->Label9->caption(), FeedbackText(false, 0.007F));
+            QCOMPARE(choose->Label9->caption(), core::FeedbackText(false, 0.007F));
             covering = choose->Label9;
         } else {
             auto& reading = static_cast<Form5&>(screen);
@@ -264,7 +252,7 @@ private Q_SLOTS:
         QVERIFY(covering->isVisible());
 
         tk::Label* target = exitLabel ? screen.exitLabel() : screen.returnLabel();
-        const QRect box = target->reactingBox();
+        const QRect box = target->placement().reactingBox;
         const QPoint points[] = {box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft(),
                                  box.center()};
         QCOMPARE(clickedAt(screen, points[corner]), QStringList{target->objectName()});
@@ -282,12 +270,12 @@ private Q_SLOTS:
     {
         QFETCH(QString, screenName);
         QFETCH(QString, labelName);
-        tk::Screen& screen = reach(screenName);
+        tk::Screen& screen = program_->reachScreen(screenName);
         auto* label = control<tk::Label>(&screen, labelName);
         QSignalSpy clicks(label, &tk::Label::clicked);
         QSignalSpy switches(&screen, &tk::Screen::switchRequested);
         QTest::mouseDClick(screen.windowHandle(), Qt::LeftButton, {},
-                           label->reactingBox().center());
+                           label->placement().reactingBox.center());
         QCOMPARE(clicks.size(), 1);
         QCOMPARE(switches.size(), screenName == QLatin1String("Form4") ? 1 : 0);
     }

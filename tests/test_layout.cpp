@@ -1,23 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Every control of every screen where its design puts it, in logical pixels (twips / 15);
-// captions that fit their windows; the same at any device scale.
+// Every control of every screen where its design puts it, in logical pixels (twips / 15), with
+// its caption's ink inside its box; captions that fit their windows; the same at any device
+// scale.
 
-#include "app/form1.h"
-#include "app/form4.h"
 #include "app/screen_directory.h"
 #include "core/number_text.h"
-#include "core/twips.h"
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "practice/form5.h"
+#include "support/design_rows.h"
+#include "support/ink.h"
 #include "support/question_script.h"
 #include "support/reading_script.h"
 #include "support/test_program.h"
 #include "support/widget_lookup.h"
 #include "toolkit/label.h"
 
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QTest>
 
@@ -28,78 +29,38 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Which point of its designed box a control keeps.
-// A fixed label keeps its box, growing to the left only where the ink of its caption needs it.
+// Which point of its designed box a control keeps. A fixed label keeps its box, and its ink
+// reaches past it by a few pixels at most.
 enum class Anchor { Fixed, FixedLabel, LeftEdge, RightEdge, Centre, WindowCentre, OvalCentre };
 
-struct Placement {
-    const char* screen = nullptr;
-    const char* control = nullptr;
-    core::TwipsRect box;
-    Anchor anchor = Anchor::Fixed;
-    const char* oval = nullptr;
-};
-
-const Placement kDesign[] = {
-    {"Form1", "Label1", {660, 240, 4965, 645}, Anchor::Centre},
-    {"Form1", "Label2", {1860, 1200, 2565, 645}, Anchor::Centre},
-    {"Form1", "Label3", {1005, 1920, 4395, 645}, Anchor::Centre},
-    {"Form1", "Label4", {1200, 2760, 3885, 645}, Anchor::Centre},
-    {"Form1", "Label5", {195, 4200, 5655, 645}, Anchor::Centre},
-    {"Form1", "Label7", {1575, 4920, 3135, 270}, Anchor::LeftEdge},
-    {"Form1", "Label8", {165, 5280, 5940, 270}, Anchor::LeftEdge},
-    {"Form1", "Label6", {2055, 5640, 2160, 270}, Anchor::RightEdge},
-    {"Form1", "Label9", {3480, 6000, 2205, 270}, Anchor::RightEdge},
-    {"Form1", "Label10", {840, 6000, 2400, 270}, Anchor::RightEdge},
-    {"Form1", "Label11", {3480, 6360, 1515, 270}, Anchor::RightEdge},
-    {"Form1", "Label12", {960, 6360, 2295, 270}, Anchor::RightEdge},
-    {"Form1", "Shape1", {600, 1080, 5175, 3015}, Anchor::Fixed},
-    {"Form4", "Label4", {4013, 1440, 4020, 555}, Anchor::Centre},
-    {"Form4", "Label3", {1793, 5160, 2985, 555}, Anchor::Centre},
-    {"Form4", "Label2", {7193, 5040, 3030, 555}, Anchor::Centre},
-    {"Form4", "Label1", {480, 8400, 720, 435}, Anchor::LeftEdge},
-    {"Form4", "Shape1", {6473, 3720, 4455, 3015}, Anchor::Fixed},
-    {"Form4", "Shape2", {1073, 3840, 4455, 3015}, Anchor::Fixed},
-    {"Form4", "Shape3", {3773, 240, 4455, 3015}, Anchor::Fixed},
-    {"Form2", "Label5", {11790, 600, 135, 795}, Anchor::RightEdge},
-    {"Form2", "Label4", {3075, 2040, 3240, 1695}, Anchor::RightEdge},
-    {"Form2", "Label3", {6675, 2040, 810, 1695}, Anchor::LeftEdge},
-    {"Form2", "Label2", {7395, 2040, 810, 1695}, Anchor::LeftEdge},
-    {"Form2", "Label1", {8115, 2040, 810, 1695}, Anchor::LeftEdge},
-    {"Form2", "Shape2", {3533, 4320, 4935, 2655}, Anchor::Fixed},
-    {"Form2", "Text1", {4373, 5160, 3135, 975}, Anchor::Fixed},
-    {"Form2", "Command1", {1080, 5280, 1695, 975}, Anchor::Fixed},
-    {"Form2", "Label9", {5100, 7200, 1800, 930}, Anchor::Centre},
-    {"Form2", "Label6", {2400, 8280, 1290, 300}, Anchor::RightEdge},
-    {"Form2", "Label10", {960, 8160, 735, 495}, Anchor::FixedLabel},
-    {"Form3", "Label5", {83, 600, 11835, 795}, Anchor::RightEdge},
-    {"Form3", "Label4", {3075, 2040, 3240, 1695}, Anchor::RightEdge},
-    {"Form3", "Label3", {6675, 2040, 810, 1695}, Anchor::LeftEdge},
-    {"Form3", "Label2", {7395, 2040, 810, 1695}, Anchor::LeftEdge},
-    {"Form3", "Label1", {8115, 2040, 810, 1695}, Anchor::LeftEdge},
-    {"Form3", "Shape1", {8400, 4800, 3255, 2175}, Anchor::Fixed},
-    {"Form3", "Shape2", {4560, 4800, 3255, 2175}, Anchor::Fixed},
-    {"Form3", "Shape3", {480, 4800, 3495, 2175}, Anchor::Fixed},
-    {"Form3", "Label6", {9600, 5160, 750, 1530}, Anchor::OvalCentre, "Shape1"},
-    {"Form3", "Label7", {5760, 5160, 750, 1530}, Anchor::OvalCentre, "Shape2"},
-    {"Form3", "Label8", {1680, 5160, 750, 1530}, Anchor::OvalCentre, "Shape3"},
-    {"Form3", "Label9", {5100, 7200, 1800, 930}, Anchor::Centre},
-    {"Form3", "Label11", {2760, 8280, 1290, 300}, Anchor::RightEdge},
-    {"Form3", "Label10", {960, 8160, 735, 495}, Anchor::FixedLabel},
-    {"Form5", "Label1", {1575, 2520, 8745, 3525}, Anchor::WindowCentre},
-    {"Form5", "Label2", {3938, 7680, 4005, 285}, Anchor::WindowCentre},
-    {"Form5", "Label3", {1080, 7680, 525, 300}, Anchor::RightEdge},
-    {"Form5", "Label4", {2160, 7680, 1290, 300}, Anchor::RightEdge},
-};
+Anchor anchorOf(const design::Control& c)
+{
+    if (c.kind != design::Kind::Label) {
+        return Anchor::Fixed;
+    }
+    if (!c.autoSize) {
+        return Anchor::FixedLabel;
+    }
+    if (c.centredOn != nullptr) {
+        return qstrcmp(c.centredOn, "window") == 0 ? Anchor::WindowCentre : Anchor::OvalCentre;
+    }
+    switch (c.alignment) {
+    case design::Align::Left:
+        return Anchor::LeftEdge;
+    case design::Align::Right:
+        return Anchor::RightEdge;
+    case design::Align::Centre:
+        break;
+    }
+    return Anchor::Centre;
+}
 
 double px(double twips)
 {
-    return twips / core::kTwipsPerPixel;
+    return twips / 15.0;
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Anchor)
 
 class TestLayout : public QObject {
     Q_OBJECT
@@ -108,6 +69,16 @@ private:
     std::unique_ptr<TestProgram> program_;
 
     tk::Screen* screen(const QString& name) { return program_->screenNamed(name); }
+
+    static void addControlRows(bool labelsOnly)
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(design::kControls)); ++i) {
+            if (!labelsOnly || design::kControls[i].kind == design::Kind::Label) {
+                QTest::addRow("%s %s", design::kControls[i].screen, design::kControls[i].name) << i;
+            }
+        }
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -125,11 +96,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("splash") << u"Form1"_s << QSize(418, 458);
-        QTest::newRow("menu") << u"Form4"_s << QSize(800, 600);
-        QTest::newRow("write exercise") << u"Form2"_s << QSize(800, 600);
-        QTest::newRow("choose exercise") << u"Form3"_s << QSize(800, 600);
-        QTest::newRow("reading practice") << u"Form5"_s << QSize(792, 573);
+        for (const design::Window& w : design::kWindows) {
+            QTest::newRow(w.screen)
+                << QString::fromLatin1(w.screen) << QSize(w.width / 15, w.height / 15);
+        }
     }
     void screenSizes()
     {
@@ -142,70 +112,59 @@ private Q_SLOTS:
         QCOMPARE(s->maximumSize(), size);
     }
 
-    void everyControlWhereItsDesignPutsIt_data()
-    {
-        QTest::addColumn<QString>("screenName");
-        QTest::addColumn<QString>("controlName");
-        QTest::addColumn<QRect>("box"); // twips
-        QTest::addColumn<Anchor>("anchor");
-        QTest::addColumn<QString>("oval");
-        for (const Placement& p : kDesign) {
-            QTest::addRow("%s %s", p.screen, p.control)
-                << QString::fromLatin1(p.screen) << QString::fromLatin1(p.control)
-                << QRect(p.box.left, p.box.top, p.box.width, p.box.height) << p.anchor
-                << QString::fromLatin1(p.oval != nullptr ? p.oval : "");
-        }
-    }
+    void everyControlWhereItsDesignPutsIt_data() { addControlRows(false); }
     void everyControlWhereItsDesignPutsIt()
     {
-        QFETCH(QString, screenName);
-        QFETCH(QString, controlName);
-        QFETCH(QRect, box);
-        QFETCH(Anchor, anchor);
-        QFETCH(QString, oval);
-        tk::Screen* s = screen(screenName);
-        const QWidget* control = s->findChild<QWidget*>(controlName, Qt::FindDirectChildrenOnly);
+        QFETCH(int, row);
+        const design::Control& c = design::kControls[row];
+        tk::Screen* s = screen(QLatin1String(c.screen));
+        const QWidget* control =
+            s->findChild<QWidget*>(QLatin1String(c.name), Qt::FindDirectChildrenOnly);
         QVERIFY(control != nullptr);
         const QRect at = control->geometry();
-        const QRect designed(core::twipsToPixels(box.left()), core::twipsToPixels(box.top()),
-                             core::twipsToPixels(box.width()), core::twipsToPixels(box.height()));
+        const QRect designed = design::pixels(c.box);
+        const Anchor anchor = anchorOf(c);
         if (anchor == Anchor::Fixed) {
             QCOMPARE(at, designed);
             return;
         }
         const auto* label = qobject_cast<const tk::Label*>(control);
         QVERIFY(label != nullptr);
+        const QRect reacting = label->placement().reactingBox;
+        QVERIFY(at.contains(reacting)); // the widget holds the box and the ink
+        QVERIFY(s->rect().contains(at));
         if (anchor == Anchor::FixedLabel) {
-            QVERIFY(!label->isAutoSize());
-            QCOMPARE(at.right(), designed.right());
-            QCOMPARE(at.top(), designed.top());
-            QCOMPARE(at.height(), designed.height());
-            QCOMPARE(at.width(), std::max(designed.width(), qCeil(label->captionWidth())));
+            QVERIFY(!label->design().autoSize);
+            QCOMPARE(reacting, designed);
             QVERIFY(at.width() - designed.width() <= 4);
+            QVERIFY(at.height() - designed.height() <= 4);
             return;
         }
-        QVERIFY(label->isAutoSize());
-        QCOMPARE(at.width(), qCeil(label->captionWidth())); // fits its caption
-        QVERIFY(s->rect().contains(at));
-        const int expectedTop = std::min(designed.top(), s->height() - at.height());
-        QCOMPARE(at.top(), expectedTop);
-        const double centre = at.x() + at.width() / 2.0;
+        QVERIFY(label->design().autoSize);
+        QCOMPARE(reacting.top(), designed.top());
+        QCOMPARE(reacting.height(), designed.height());
+        // Fits its caption: its advances, and a swash of its ink past them.
+        const double advance = QFontMetricsF(label->font()).horizontalAdvance(label->caption());
+        QVERIFY2(reacting.width() >= advance - 1 && reacting.width() <= advance + 6,
+                 qPrintable(u"%1 for a caption of %2"_s.arg(reacting.width()).arg(advance)));
+        const double centre = reacting.x() + reacting.width() / 2.0;
         switch (anchor) {
         case Anchor::LeftEdge:
-            QCOMPARE(at.left(), designed.left());
+            QCOMPARE(reacting.left(), designed.left());
             break;
         case Anchor::RightEdge:
-            QCOMPARE(at.x() + at.width(), core::twipsToPixels(box.left() + box.width()));
+            QCOMPARE(reacting.x() + reacting.width(), qRound(px(c.box.left + c.box.width)));
             break;
         case Anchor::Centre:
-            QVERIFY2(std::abs(centre - px(box.left() + box.width() / 2.0)) <= 1.0,
+            QVERIFY2(std::abs(centre - px(c.box.left + c.box.width / 2.0)) <= 1.0,
                      qPrintable(u"centre %1"_s.arg(centre)));
             break;
         case Anchor::WindowCentre:
             QVERIFY(std::abs(centre - s->width() / 2.0) <= 1.0);
             break;
         case Anchor::OvalCentre: {
-            const QWidget* shape = s->findChild<QWidget*>(oval, Qt::FindDirectChildrenOnly);
+            const QWidget* shape =
+                s->findChild<QWidget*>(QLatin1String(c.centredOn), Qt::FindDirectChildrenOnly);
             QVERIFY(std::abs(centre - (shape->x() + shape->width() / 2.0)) <= 1.0);
             break;
         }
@@ -222,15 +181,16 @@ private Q_SLOTS:
             const QString name = s->objectName();
             for (const QWidget* child : s->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 const bool inDesign =
-                    std::any_of(std::begin(kDesign), std::end(kDesign), [&](const Placement& p) {
-                        return name == QLatin1String(p.screen) &&
-                               child->objectName() == QLatin1String(p.control);
-                    });
+                    std::any_of(std::begin(design::kControls), std::end(design::kControls),
+                                [&](const design::Control& c) {
+                                    return name == QLatin1String(c.screen) &&
+                                           child->objectName() == QLatin1String(c.name);
+                                });
                 QVERIFY2(inDesign, qPrintable(name + u' ' + child->objectName()));
                 ++listed;
             }
         }
-        QCOMPARE(listed, static_cast<int>(std::size(kDesign)));
+        QCOMPARE(listed, static_cast<int>(std::size(design::kControls)));
     }
 
     // Under each locale's digits and separator (Arabic-Indic digits are wider in Amiri).
@@ -255,13 +215,15 @@ private Q_SLOTS:
         }
         write.Text1->setText(u"0.9"_s);
         QTest::mouseClick(write.Command1, Qt::LeftButton);
-        QCOMPARE(write.Label9->caption(), FeedbackText(false, placeValue(9, kThousandthsDivisor)));
+        QCOMPARE(write.Label9->caption(),
+                 core::FeedbackText(false, core::placeValue(9, core::kThousandthsDivisor)));
         QVERIFY(write.rect().contains(write.Label9->geometry()));
-        QVERIFY(write.Label9->width() >= write.Label9->captionWidth());
+        QVERIFY(write.Label9->geometry().contains(inkBox(write.Label9)));
         QVERIFY(write.rect().contains(write.Label4->geometry()));
         QVERIFY(inkStandsApart({write.Label4, write.Label3, write.Label2, write.Label1}));
 
-        QCOMPARE(choose.Label6->caption(), FormatNumber(placeValue(7, kThousandthsDivisor)));
+        QCOMPARE(choose.Label6->caption(),
+                 core::FormatNumber(core::placeValue(7, core::kThousandthsDivisor)));
         QTest::mouseClick(choose.Label8, Qt::LeftButton);
         QVERIFY(choose.rect().contains(choose.Label9->geometry()));
         for (const auto& [candidate, oval] :
@@ -276,10 +238,43 @@ private Q_SLOTS:
         Form5& reading = program_->screens.get<Form5>();
         program_->random.script({0.85F, 0.9999F, 0.9999F, 0.9999F, 0.9999F, 0.9999F});
         QTest::keyClick(&reading, Qt::Key_Return);
-        QCOMPARE(reading.Label1->caption(), FormatNumber(998) + u'و' + FormatNumber(998));
+        QCOMPARE(reading.Label1->caption(),
+                 core::FormatNumber(998) + u'و' + core::FormatNumber(998));
         QVERIFY(reading.rect().contains(reading.Label1->geometry()));
         QVERIFY(!reading.Label2->geometry().intersects(reading.returnLabel()->geometry()));
         QVERIFY(!reading.returnLabel()->geometry().intersects(reading.exitLabel()->geometry()));
+    }
+
+    // After the longest captions above: the ink of every caption, designed or brought by a
+    // question or a verdict, lies in its reacting box, within 2 pixels. Only a caption whose ink
+    // is taller than its box (a few large lines in the stand-in face) reaches out of it, as
+    // much above as below.
+    void everyCaptionsInkLiesInItsBox_data() { addControlRows(true); }
+    void everyCaptionsInkLiesInItsBox()
+    {
+        QFETCH(int, row);
+        const design::Control& c = design::kControls[row];
+        auto* label = control<tk::Label>(screen(QLatin1String(c.screen)), QLatin1String(c.name));
+        QVERIFY(label != nullptr);
+        const QRect ink = inkBox(label);
+        const QRect box = label->placement().reactingBox;
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(ink.left() >= box.left() - 2 && ink.right() <= box.right() + 2,
+                 qPrintable(u"ink %1 to %2 in %3 to %4"_s.arg(ink.left())
+                                .arg(ink.right())
+                                .arg(box.left())
+                                .arg(box.right())));
+        const int above = box.top() - ink.top();
+        const int below = ink.bottom() - box.bottom();
+        const QString where = u"ink %1 to %2 in %3 to %4"_s.arg(ink.top())
+                                  .arg(ink.bottom())
+                                  .arg(box.top())
+                                  .arg(box.bottom());
+        if (c.click != nullptr || ink.height() <= box.height() + 4) {
+            QVERIFY2(above <= 2 && below <= 2, qPrintable(where));
+        } else {
+            QVERIFY2(std::abs(above - below) <= 2, qPrintable(where));
+        }
     }
 
     void screensRenderAtTheDeviceScale()

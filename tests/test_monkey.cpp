@@ -188,7 +188,7 @@ private Q_SLOTS:
             clickCentre(exercise, static_cast<Form3&>(exercise).Label8); // 0.7 is wrong
         }
         QVERIFY(exercise.Label9->isVisible());
-        QCOMPARE(exercise.Label9->caption(), FeedbackText(false, 0.007F));
+        QCOMPARE(exercise.Label9->caption(), core::FeedbackText(false, 0.007F));
 
         const tk::Label* target = exit ? exercise.exitLabel() : exercise.returnLabel();
         QCOMPARE(exercise.childAt(target->geometry().center()), target);

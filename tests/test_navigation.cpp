@@ -279,7 +279,7 @@ private Q_SLOTS:
         QCOMPARE(uncovered(latinOnly, u"0و"_s), u"و"_s); // the check can tell
         // Captions that only a question or an answer brings.
         const QFont feedback = program_->screens.get<Form2>().Label9->font();
-        const QString answers = FeedbackText(true, 0.5F) + FeedbackText(false, 0.007F);
+        const QString answers = core::FeedbackText(true, 0.5F) + core::FeedbackText(false, 0.007F);
         QCOMPARE(uncovered(feedback, answers), QString());
         // Both digit sets and every decimal separator the regional settings may bring.
         const QString digits = u"0123456789٠١٢٣٤٥٦٧٨٩.,٫"_s;

@@ -13,6 +13,7 @@
 #include <limits>
 
 using namespace Qt::Literals::StringLiterals;
+using namespace core; // the core's number text, tested
 
 Q_DECLARE_METATYPE(core::NumberWriting)
 

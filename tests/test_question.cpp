@@ -18,18 +18,18 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // A board that remembers its labels and every call made on it.
-class RecordingBoard final : public QuestionBoard {
+class RecordingBoard final : public core::QuestionBoard {
 public:
     std::array<QString, 5> captions;
     std::array<core::ColourValue, 5> colours{};
     QStringList calls;
 
-    void setNumberCaption(NumberLabel label, const QString& caption) override
+    void setNumberCaption(core::NumberLabel label, const QString& caption) override
     {
         captions.at(static_cast<int>(label)) = caption;
         calls.append(u"caption%1"_s.arg(static_cast<int>(label)));
     }
-    void setNumberColour(NumberLabel label, core::ColourValue colour) override
+    void setNumberColour(core::NumberLabel label, core::ColourValue colour) override
     {
         colours.at(static_cast<int>(label)) = colour;
         calls.append(u"colour%1"_s.arg(static_cast<int>(label)));
@@ -38,7 +38,7 @@ public:
     {
         QList<int> red;
         for (int label = 1; label <= 3; ++label) {
-            if (colours.at(label) == kChosenDigitColour) {
+            if (colours.at(label) == core::kChosenDigitColour) {
                 red.append(label);
             }
         }
@@ -46,7 +46,8 @@ public:
     }
 };
 
-const std::array<float, 3> kDivisors = {kThousandthsDivisor, kHundredthsDivisor, kTenthsDivisor};
+const std::array<float, 3> kDivisors = {core::kThousandthsDivisor, core::kHundredthsDivisor,
+                                        core::kTenthsDivisor};
 
 // A plain number text with its digits counted from another zero and "." replaced.
 QString written(const QString& plain, QChar zero, QChar separator)
@@ -112,8 +113,8 @@ private Q_SLOTS:
         ScriptedRandom random;
         scriptQuestion(random, digits[0], digits[1], digits[2], 305, place);
         RecordingBoard board;
-        PlaceValueQuestion question;
-        GenerateQuestion(board, question, random);
+        core::PlaceValueQuestion question;
+        core::GenerateQuestion(board, question, random);
 
         const QString d = written(QString::number(digit), zero, separator);
         const std::array<QString, 3> texts = {written(u"0.00"_s, zero, separator) + d,
@@ -121,21 +122,23 @@ private Q_SLOTS:
                                               written(u"0."_s, zero, separator) + d};
         QCOMPARE(question.ChosenDigit, static_cast<float>(digit));
         QCOMPARE(question.CorrectAnswer, static_cast<float>(digit) / kDivisors.at(place));
-        QCOMPARE(FormatNumber(question.CorrectAnswer), texts.at(place));
+        QCOMPARE(core::FormatNumber(question.CorrectAnswer), texts.at(place));
         QVERIFY(question.CorrectAnswer > 0.0F && question.CorrectAnswer < 1.0F);
         QCOMPARE(board.redLabels(), QList<int>{place + 1});
         QCOMPARE(board.captions.at(place + 1), d);
         QCOMPARE(board.captions[4], u" و"_s + written(u"305"_s, zero, separator));
         QCOMPARE(board.captions.at((place + 1) % 3 + 1), written(u"0"_s, zero, separator));
-        QCOMPARE(FeedbackText(false, question.CorrectAnswer),
+        QCOMPARE(core::FeedbackText(false, question.CorrectAnswer),
                  u"الاجابة خاطئة و الاجابة الصحيحة هي "_s + texts.at(place));
         // Only the divisor of the chosen place gives the stored answer.
         for (int other = 0; other < 3; ++other) {
-            QCOMPARE(placeValue(question.ChosenDigit, kDivisors.at(other)) ==
+            QCOMPARE(core::placeValue(question.ChosenDigit, kDivisors.at(other)) ==
                          question.CorrectAnswer,
                      other == place);
         }
-        QCOMPARE(matchesAnswer(ReadTypedNumber(texts.at(place)), question.CorrectAnswer), true);
+        QCOMPARE(
+            core::matchesAnswer(core::ReadTypedNumber(texts.at(place)), question.CorrectAnswer),
+            true);
         QCOMPARE(random.reseeds(), 1);
         QCOMPARE(random.draws(), 5);
     }
@@ -146,9 +149,9 @@ private Q_SLOTS:
         scriptQuestion(random, 4, 0, 6, 123, 1); // hundredths chosen, but it is 0
         scriptQuestion(random, 0, 0, 8, 0, 2);   // tenths chosen: 8
         RecordingBoard board;
-        board.colours[2] = kChosenDigitColour; // the red of an earlier question
-        PlaceValueQuestion question;
-        GenerateQuestion(board, question, random);
+        board.colours[2] = core::kChosenDigitColour; // the red of an earlier question
+        core::PlaceValueQuestion question;
+        core::GenerateQuestion(board, question, random);
 
         QCOMPARE(random.draws(), 10);
         QCOMPARE(random.reseeds(), 1); // once per question, not per attempt
@@ -171,8 +174,8 @@ private Q_SLOTS:
         const float largest = std::nextafter(1.0F, 0.0F);
         random.script({largest, largest, largest, largest, largest});
         RecordingBoard board;
-        PlaceValueQuestion question;
-        GenerateQuestion(board, question, random);
+        core::PlaceValueQuestion question;
+        core::GenerateQuestion(board, question, random);
         QCOMPARE(question.ThousandthsDigit, 9.0F);
         QCOMPARE(question.WholePart, 999.0F);
         QCOMPARE(board.captions[4], u" و999"_s);
@@ -185,10 +188,10 @@ private Q_SLOTS:
         core::ClockSeededRandom random;
         random.mixIn(2026);
         RecordingBoard board;
-        PlaceValueQuestion question;
+        core::PlaceValueQuestion question;
         std::array<int, 3> placesSeen{};
         for (int i = 0; i < 20000; ++i) {
-            GenerateQuestion(board, question, random);
+            core::GenerateQuestion(board, question, random);
             const QList<int> red = board.redLabels();
             QCOMPARE(red.size(), 1);
             const int place = red.front() - 1;
@@ -200,7 +203,7 @@ private Q_SLOTS:
             QCOMPARE(question.CorrectAnswer, question.ChosenDigit / kDivisors.at(place));
             QVERIFY(question.WholePart >= 0 && question.WholePart <= 999);
             for (int label = 1; label <= 3; ++label) {
-                QCOMPARE(board.captions.at(label), FormatNumber(digits.at(label - 1)));
+                QCOMPARE(board.captions.at(label), core::FormatNumber(digits.at(label - 1)));
             }
         }
         for (const int seen : placesSeen) {

@@ -69,9 +69,10 @@ private Q_SLOTS:
         QFETCH(int, draws);
         scriptReading(*random_, kind, kOne, kTwoA, kThree, kTwoB);
         random_->script({ScriptedRandom::forValue(222, 999)}); // the sixth draw, if taken
-        ReadingNumbers numbers;
-        const QString text = poseReadingQuestion(
-            numbers, opening ? ReadingOccasion::Opening : ReadingOccasion::Enter, *random_);
+        core::ReadingNumbers numbers;
+        const QString text = core::poseReadingQuestion(
+            numbers, opening ? core::ReadingOccasion::Opening : core::ReadingOccasion::Enter,
+            *random_);
         QCOMPARE(text, caption);
         QCOMPARE(random_->draws(), draws);
         QCOMPARE(random_->reseeds(), 1);
@@ -120,10 +121,11 @@ private Q_SLOTS:
         for (const float r : draws) {
             random_->script({r});
         }
-        ReadingNumbers numbers;
-        QCOMPARE(poseReadingQuestion(numbers,
-                                     opening ? ReadingOccasion::Opening : ReadingOccasion::Enter,
-                                     *random_),
+        core::ReadingNumbers numbers;
+        QCOMPARE(core::poseReadingQuestion(numbers,
+                                           opening ? core::ReadingOccasion::Opening
+                                                   : core::ReadingOccasion::Enter,
+                                           *random_),
                  caption);
         QCOMPARE(random_->scriptedLeft(), 0);
     }

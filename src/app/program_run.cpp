@@ -7,7 +7,6 @@
 #include "toolkit/platform.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStyleHints>
 
 #include <cstdio>
@@ -22,10 +21,12 @@ void setProgramIdentity()
 void setUpApplication()
 {
     setProgramIdentity();
-    // The taskbar and the task switcher name the program and show its icon; the screens have no
-    // title bar and no title of their own.
+    // The taskbar and the task switcher name the program; the screens have no title bar and no
+    // title of their own. Its icon comes from its desktop entry, which the desktop finds by this
+    // name (Wayland, KDE) or by the window class "placevalue" (other X11 desktops), and on Windows
+    // from the executable's icon resource: no picture is loaded at start-up.
     QGuiApplication::setApplicationDisplayName(QStringLiteral(u"البلمزية"));
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/placevalue.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral(PLACEVALUE_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
     // A steady caret: a blinking one wakes the program and repaints the answer box twice a
     // second for as long as the pupil thinks, and the answer box is the program's only caret.

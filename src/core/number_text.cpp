@@ -14,6 +14,8 @@
 #include <optional>
 #include <string>
 
+namespace core {
+
 namespace {
 
 // Number text through <charconv> where the C++ library has it for floating point; else (the
@@ -246,3 +248,5 @@ QString FeedbackText(bool right, float correctAnswer)
     }
     return QStringLiteral(u"الاجابة خاطئة و الاجابة الصحيحة هي ") + FormatNumber(correctAnswer);
 }
+
+} // namespace core

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace core {
+
 // Shortest decimal text with at most seven significant digits, no grouping, no trailing zeros,
 // a zero before the separator below 1 ("0.07", "305", "0.007"), in the writing given or else
 // the regional settings' ("٠٫٠٧" under Egyptian Arabic, "0,07" under French).
@@ -30,3 +32,5 @@ bool matchesAnswer(double typed, float correctAnswer);
 
 // The verdict shown in the feedback label, its right answer in the regional settings' writing.
 QString FeedbackText(bool right, float correctAnswer);
+
+} // namespace core

@@ -6,6 +6,8 @@
 #include "core/number_text.h"
 #include "core/random_source.h"
 
+namespace core {
+
 namespace {
 
 float drawBelow(core::RandomSource& random, int n)
@@ -71,3 +73,5 @@ void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question,
         return;
     }
 }
+
+} // namespace core

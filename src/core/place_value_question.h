@@ -12,8 +12,8 @@
 #include <QString>
 
 namespace core {
+
 class RandomSource;
-}
 
 struct PlaceValueQuestion {
     float ThousandthsDigit = 0; // shown in Label1
@@ -64,3 +64,5 @@ QString wholePartCaption(float wholePart,
 void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question,
                       core::RandomSource& random,
                       const core::NumberWriting& writing = core::regionalWriting());
+
+} // namespace core

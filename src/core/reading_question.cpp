@@ -5,6 +5,8 @@
 
 #include "core/random_source.h"
 
+namespace core {
+
 namespace {
 
 qint16 drawBelow(core::RandomSource& random, int n)
@@ -73,3 +75,5 @@ QString poseReadingQuestion(ReadingNumbers& numbers, ReadingOccasion occasion,
         return readingCaption(numbers.ThreeDigit, numbers.TwoDigitB, writing);
     }
 }
+
+} // namespace core

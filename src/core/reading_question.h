@@ -12,8 +12,8 @@
 #include <QtGlobal>
 
 namespace core {
+
 class RandomSource;
-}
 
 // The five numbers a question is drawn from; all five are drawn again for every question.
 struct ReadingNumbers {
@@ -38,3 +38,5 @@ QString readingCaption(int first, int second,
 QString poseReadingQuestion(ReadingNumbers& numbers, ReadingOccasion occasion,
                             core::RandomSource& random,
                             const core::NumberWriting& writing = core::regionalWriting());
+
+} // namespace core

@@ -18,11 +18,6 @@ inline int twipsToPixels(int twips)
     return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
-inline constexpr int pixelsToTwips(int pixels)
-{
-    return pixels * kTwipsPerPixel;
-}
-
 // A designed box in twips.
 struct TwipsRect {
     int left = 0;

@@ -21,7 +21,7 @@ tk::Label* makeNumberLabel(tk::Screen* screen, const QString& name, const QStrin
                                   .caption = caption,
                                   .box = box,
                                   .font = {tk::Face::ArabicTransparent, 72, true},
-                                  .colour = kDigitColour,
+                                  .colour = core::kDigitColour,
                                   .alignment = alignment,
                                   .autoSize = true});
 }
@@ -65,50 +65,45 @@ ExerciseScreen::ExerciseScreen(const ExerciseDesign& design)
                                   .autoSize = true,
                                   .visible = false}))
     , Timer1(new tk::Timer(this, QStringLiteral("Timer1"), kFeedbackMs, false))
-{
-    // The feedback label, sized to the long wrong-answer text in a tall face, reaches down over
-    // the return and exit labels: keep those two on top so they still take their clicks.
-    returnLabel()->raise();
-    exitLabel()->raise();
-}
+{}
 
-tk::Label* ExerciseScreen::numberLabel(NumberLabel label) const
+tk::Label* ExerciseScreen::numberLabel(core::NumberLabel label) const
 {
     switch (label) {
-    case NumberLabel::Label1:
+    case core::NumberLabel::Label1:
         return Label1;
-    case NumberLabel::Label2:
+    case core::NumberLabel::Label2:
         return Label2;
-    case NumberLabel::Label3:
+    case core::NumberLabel::Label3:
         return Label3;
-    case NumberLabel::Label4:
+    case core::NumberLabel::Label4:
         return Label4;
     }
     return Label4;
 }
 
-void ExerciseScreen::setNumberCaption(NumberLabel label, const QString& caption)
+void ExerciseScreen::setNumberCaption(core::NumberLabel label, const QString& caption)
 {
     numberLabel(label)->setCaption(caption);
 }
 
-void ExerciseScreen::setNumberColour(NumberLabel label, core::ColourValue colour)
+void ExerciseScreen::setNumberColour(core::NumberLabel label, core::ColourValue colour)
 {
     tk::Label* digit = numberLabel(label);
     digit->setTextColour(colour);
     // A screen reader cannot see the red: the chosen digit says that it is the one.
-    digit->setAccessibleDescription(colour == kChosenDigitColour ? chosenDigitDescription()
-                                                                 : QString());
+    digit->setAccessibleDescription(colour == core::kChosenDigitColour ? chosenDigitDescription()
+                                                                       : QString());
 }
 
 void ExerciseScreen::generateQuestion()
 {
-    GenerateQuestion(*this, question_, core::sharedRandom());
+    core::GenerateQuestion(*this, question_, core::sharedRandom());
 }
 
 void ExerciseScreen::showVerdict(bool right)
 {
-    Label9->setCaption(FeedbackText(right, question_.CorrectAnswer));
+    Label9->setCaption(core::FeedbackText(right, question_.CorrectAnswer));
     Label9->setVisible(true);
     Timer1->setEnabled(true);
 }

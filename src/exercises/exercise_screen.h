@@ -20,12 +20,14 @@ struct ExerciseDesign {
     core::TwipsRect headingBox;
 };
 
-class ExerciseScreen : public tk::ActivityScreen, public QuestionBoard {
+// The question is painted through the QuestionBoard it is to GenerateQuestion, a private base:
+// only the screen itself paints its number.
+class ExerciseScreen : public tk::ActivityScreen, private core::QuestionBoard {
     Q_OBJECT
 public:
     explicit ExerciseScreen(const ExerciseDesign& design);
 
-    const PlaceValueQuestion& question() const { return question_; }
+    const core::PlaceValueQuestion& question() const { return question_; }
 
     tk::Label* Label1; // thousandths digit
     tk::Label* Label2; // hundredths digit
@@ -35,9 +37,6 @@ public:
     tk::Label* Label9; // feedback, hidden while asking
     tk::Timer* Timer1; // the feedback time; its tick makes the next question
 
-    void setNumberCaption(NumberLabel label, const QString& caption) override;
-    void setNumberColour(NumberLabel label, core::ColourValue colour) override;
-
 protected:
     // A new question on this screen's labels, from the program's generator.
     void generateQuestion();
@@ -45,7 +44,9 @@ protected:
     void showVerdict(bool right);
 
 private:
-    tk::Label* numberLabel(NumberLabel label) const;
+    void setNumberCaption(core::NumberLabel label, const QString& caption) override;
+    void setNumberColour(core::NumberLabel label, core::ColourValue colour) override;
+    tk::Label* numberLabel(core::NumberLabel label) const;
 
-    PlaceValueQuestion question_;
+    core::PlaceValueQuestion question_;
 };

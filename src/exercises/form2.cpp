@@ -52,8 +52,8 @@ void Form2::keyPress(int characterCode)
 
 void Form2::CheckTypedAnswer()
 {
-    const double typed = ReadTypedNumber(Text1->text());
-    showVerdict(matchesAnswer(typed, question().CorrectAnswer));
+    const double typed = core::ReadTypedNumber(Text1->text());
+    showVerdict(core::matchesAnswer(typed, question().CorrectAnswer));
 }
 
 void Form2::NextQuestion()

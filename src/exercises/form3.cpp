@@ -70,9 +70,11 @@ Form3::Form3()
     makeOval(this, QStringLiteral("Shape2"), kHundredthsOval);
     makeOval(this, QStringLiteral("Shape3"), kTenthsOval);
 
-    connect(Label6, &tk::Label::clicked, this, [this] { CheckChosenAnswer(kThousandthsDivisor); });
-    connect(Label7, &tk::Label::clicked, this, [this] { CheckChosenAnswer(kHundredthsDivisor); });
-    connect(Label8, &tk::Label::clicked, this, [this] { CheckChosenAnswer(kTenthsDivisor); });
+    connect(Label6, &tk::Label::clicked, this,
+            [this] { CheckChosenAnswer(core::kThousandthsDivisor); });
+    connect(Label7, &tk::Label::clicked, this,
+            [this] { CheckChosenAnswer(core::kHundredthsDivisor); });
+    connect(Label8, &tk::Label::clicked, this, [this] { CheckChosenAnswer(core::kTenthsDivisor); });
     for (tk::Label* candidate : {Label6, Label7, Label8}) {
         connect(candidate, &tk::Label::mouseMoved, candidate,
                 [candidate] { candidate->setTextColour(kHoverColour); });
@@ -96,15 +98,15 @@ void Form3::backgroundMouseMove()
 void Form3::writeCandidates()
 {
     const float digit = question().ChosenDigit;
-    Label6->setCaption(FormatNumber(placeValue(digit, kThousandthsDivisor)));
-    Label7->setCaption(FormatNumber(placeValue(digit, kHundredthsDivisor)));
-    Label8->setCaption(FormatNumber(placeValue(digit, kTenthsDivisor)));
+    Label6->setCaption(core::FormatNumber(core::placeValue(digit, core::kThousandthsDivisor)));
+    Label7->setCaption(core::FormatNumber(core::placeValue(digit, core::kHundredthsDivisor)));
+    Label8->setCaption(core::FormatNumber(core::placeValue(digit, core::kTenthsDivisor)));
 }
 
 void Form3::CheckChosenAnswer(float divisor)
 {
     // The caption on the label is never read back: the value is computed again.
-    showVerdict(placeValue(question().ChosenDigit, divisor) == question().CorrectAnswer);
+    showVerdict(core::placeValue(question().ChosenDigit, divisor) == question().CorrectAnswer);
 }
 
 void Form3::NextQuestion()

@@ -41,20 +41,20 @@ Form5::Form5()
 void Form5::load()
 {
     setKeyPreview(true);
-    poseQuestion(ReadingOccasion::Opening);
+    poseQuestion(core::ReadingOccasion::Opening);
 }
 
 void Form5::keyPress(int characterCode)
 {
     if (characterCode == tk::kEnterKey) {
-        poseQuestion(ReadingOccasion::Enter);
+        poseQuestion(core::ReadingOccasion::Enter);
     }
     if (isEscape(characterCode)) {
         tk::EndProgram();
     }
 }
 
-void Form5::poseQuestion(ReadingOccasion occasion)
+void Form5::poseQuestion(core::ReadingOccasion occasion)
 {
-    Label1->setCaption(poseReadingQuestion(numbers_, occasion, core::sharedRandom()));
+    Label1->setCaption(core::poseReadingQuestion(numbers_, occasion, core::sharedRandom()));
 }

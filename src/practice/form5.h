@@ -15,7 +15,7 @@ class Form5 : public tk::ActivityScreen {
 public:
     Form5();
 
-    const ReadingNumbers& numbers() const { return numbers_; }
+    const core::ReadingNumbers& numbers() const { return numbers_; }
 
     tk::Label* Label1; // the question
     tk::Label* Label2; // how to use the keys
@@ -25,7 +25,7 @@ protected:
     void keyPress(int characterCode) override;
 
 private:
-    void poseQuestion(ReadingOccasion occasion);
+    void poseQuestion(core::ReadingOccasion occasion);
 
-    ReadingNumbers numbers_;
+    core::ReadingNumbers numbers_;
 };

@@ -2,47 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheets/command_line.h"
 
+#include "sheets/command_options.h"
 #include "sheets/sheet_writer.h"
 
-#include <QCommandLineParser>
+#include <QList>
 
+#include <algorithm>
 #include <cstdio>
-#include <initializer_list>
-#include <optional>
-#include <utility>
 
 namespace sheets {
 
 namespace {
-
-// A whole number written in the digits 0 to 9 alone, at most nine of them.
-std::optional<std::uint64_t> readWholeNumber(const QString& text)
-{
-    if (text.isEmpty() || text.size() > 9) {
-        return std::nullopt;
-    }
-    std::uint64_t value = 0;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            return std::nullopt;
-        }
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    return value;
-}
-
-// What a name among the allowed ones stands for; none for any other name.
-template <typename Value>
-std::optional<Value> named(const QString& name,
-                           std::initializer_list<std::pair<const char*, Value>> allowed)
-{
-    for (const auto& [text, value] : allowed) {
-        if (name == QLatin1String(text)) {
-            return value;
-        }
-    }
-    return std::nullopt;
-}
 
 CommandLine failure(const QString& message)
 {
@@ -62,124 +32,90 @@ void printLine(std::FILE* stream, const QString& text)
 
 CommandLine parseCommandLine(const QStringList& arguments)
 {
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption activity(QStringLiteral("activity"), {}, QStringLiteral("ACTIVITY"));
-    const QCommandLineOption questions(QStringLiteral("questions"), {}, QStringLiteral("N"));
-    const QCommandLineOption seed(QStringLiteral("seed"), {}, QStringLiteral("S"));
-    const QCommandLineOption answers(QStringLiteral("answers"));
-    const QCommandLineOption mark(QStringLiteral("mark"), {}, QStringLiteral("MARK"));
-    const QCommandLineOption school(QStringLiteral("school"), {}, QStringLiteral("TEXT"));
-    const QCommandLineOption className(QStringLiteral("class"), {}, QStringLiteral("TEXT"));
-    const QCommandLineOption nameLine(QStringLiteral("name-line"));
-    const QCommandLineOption digits(QStringLiteral("digits"), {}, QStringLiteral("DIGITS"));
-    const QCommandLineOption separator(QStringLiteral("separator"), {}, QStringLiteral("SEP"));
-    const QCommandLineOption output(QStringLiteral("output"), {}, QStringLiteral("FILE"));
-    const QCommandLineOption help(QStringLiteral("help"));
-    const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({activity, questions, seed, answers, mark, school, className, nameLine,
-                       digits, separator, output, help, version});
-
-    if (!parser.parse(QStringList{QStringLiteral("placevalue-sheets")} + arguments)) {
-        return failure(parser.errorText());
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return failure(QStringLiteral("unexpected argument '%1' (see --help)")
-                           .arg(parser.positionalArguments().constFirst()));
-    }
-    for (const QString& name : parser.optionNames()) {
-        if (parser.optionNames().count(name) > 1) {
-            return failure(QStringLiteral("--%1 is given more than once").arg(name));
+    struct Given {
+        const OptionRule* rule;
+        QString value;
+    };
+    QList<Given> given;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (!argument.startsWith(u'-') || argument == kStandardOutput) {
+            return failure(
+                QStringLiteral("unexpected argument %1 (see --help)").arg(quoted(argument)));
         }
+        const QStringView written = QStringView(argument).mid(argument.startsWith(u"--") ? 2 : 1);
+        const qsizetype equals = written.indexOf(u'=');
+        const OptionRule* rule = findOption(written.left(equals));
+        if (rule == nullptr) {
+            return failure(QStringLiteral("unknown option %1 (see --help)")
+                               .arg(quoted(argument.left(argument.indexOf(u'=')))));
+        }
+        const QString name = QStringLiteral("--") + rule->name;
+        for (const Given& earlier : given) {
+            if (earlier.rule == rule) {
+                return failure(QStringLiteral("%1 is given more than once").arg(name));
+            }
+        }
+        QString value;
+        if (equals >= 0) {
+            if (!rule->takesValue) {
+                return failure(QStringLiteral("%1 takes no value").arg(name));
+            }
+            value = written.mid(equals + 1).toString();
+        } else if (rule->takesValue) {
+            if (i + 1 == arguments.size()) {
+                return failure(QStringLiteral("%1 needs a value (see --help)").arg(name));
+            }
+            value = arguments.at(++i);
+        }
+        given.append({rule, value});
     }
+
     CommandLine result;
-    if (parser.isSet(help)) {
-        result.action = CommandLine::Action::Help;
-        return result;
-    }
-    if (parser.isSet(version)) {
-        result.action = CommandLine::Action::Version;
-        return result;
-    }
-    for (const QCommandLineOption* required : {&activity, &questions, &seed, &output}) {
-        if (!parser.isSet(*required)) {
-            return failure(
-                QStringLiteral("--%1 is missing (see --help)").arg(required->names().constFirst()));
+    const auto isGiven = [&](const OptionRule& rule) {
+        return std::any_of(given.begin(), given.end(),
+                           [&](const Given& g) { return g.rule == &rule; });
+    };
+    for (const OptionRule& rule : commandLineOptions()) {
+        if (rule.instead != CommandLine::Action::WriteSheets && isGiven(rule)) {
+            result.action = rule.instead;
+            return result;
         }
     }
-
+    for (const OptionRule& rule : commandLineOptions()) {
+        if (rule.required && !isGiven(rule)) {
+            return failure(QStringLiteral("--%1 is missing (see --help)").arg(rule.name));
+        }
+    }
+    for (const OptionRule& rule : commandLineOptions()) {
+        for (const Given& g : given) {
+            if (g.rule != &rule) {
+                continue;
+            }
+            const QString error = rule.read != nullptr ? rule.read(g.value, result) : QString();
+            if (!error.isEmpty()) {
+                return failure(error);
+            }
+        }
+    }
     SheetOptions& options = result.options;
-    const QString activityName = parser.value(activity);
-    if (activityName == QLatin1String("write")) {
-        options.activity = Activity::Write;
-    } else if (activityName == QLatin1String("choose")) {
-        options.activity = Activity::Choose;
-    } else if (activityName == QLatin1String("read")) {
-        options.activity = Activity::Read;
-    } else {
-        return failure(
-            QStringLiteral("--activity must be write, choose or read, not '%1'").arg(activityName));
-    }
-    const auto count = readWholeNumber(parser.value(questions));
-    if (!count || *count < kMinQuestions || *count > kMaxQuestions) {
-        return failure(QStringLiteral("--questions must be a whole number from %1 to %2, not '%3'")
-                           .arg(kMinQuestions)
-                           .arg(kMaxQuestions)
-                           .arg(parser.value(questions)));
-    }
-    options.questions = static_cast<int>(*count);
-    const auto number = readWholeNumber(parser.value(seed));
-    if (!number) {
-        return failure(QStringLiteral("--seed must be a whole number from 0 to %1, not '%2'")
-                           .arg(kMaxSheetNumber)
-                           .arg(parser.value(seed)));
-    }
-    options.sheetNumber = *number;
-    if (parser.isSet(mark)) {
-        const QString markName = parser.value(mark);
-        if (markName == QLatin1String("red")) {
-            options.mark = DigitMark::Red;
-        } else if (markName == QLatin1String("underline")) {
-            options.mark = DigitMark::Underline;
-        } else {
-            return failure(
-                QStringLiteral("--mark must be red or underline, not '%1'").arg(markName));
+    for (const Given& g : given) {
+        if (g.rule->appliesTo != nullptr && !g.rule->appliesTo(options.activity)) {
+            return failure(QStringLiteral("--%1 does not apply to the %2 activity")
+                               .arg(g.rule->name, activityName(options.activity)));
         }
     }
-    options.answerKey = parser.isSet(answers);
-    if (options.answerKey && !hasAnswers(options.activity)) {
-        return failure(QStringLiteral("--answers: the read activity has no answers to list"));
+    if (options.sheetNumber > maxFirstSheetNumber(options.pupils)) {
+        return failure(QStringLiteral("--seed %1 with --pupils %2 would pass the last sheet "
+                                      "number, %3")
+                           .arg(options.sheetNumber)
+                           .arg(options.pupils)
+                           .arg(kMaxSheetNumber));
     }
-    options.school = parser.value(school).simplified();
-    options.className = parser.value(className).simplified();
-    options.nameAndDateLine = parser.isSet(nameLine);
-    // The regional settings' writing, but for what is named.
-    if (parser.isSet(digits)) {
-        const auto set =
-            named<core::DigitSet>(parser.value(digits), {{"western", core::DigitSet::Western},
-                                                         {"arabic", core::DigitSet::ArabicIndic}});
-        if (!set) {
-            return failure(QStringLiteral("--digits must be western or arabic, not '%1'")
-                               .arg(parser.value(digits)));
-        }
-        options.writing = options.writing.withDigits(*set);
+    if (!result.keyOutput.isEmpty() && result.keyOutput == result.output) {
+        return failure(QStringLiteral("--key-output must name another file than --output"));
     }
-    if (parser.isSet(separator)) {
-        const auto kind = named<core::SeparatorKind>(
-            parser.value(separator), {{"point", core::SeparatorKind::Point},
-                                      {"comma", core::SeparatorKind::Comma},
-                                      {"arabic", core::SeparatorKind::ArabicDecimal}});
-        if (!kind) {
-            return failure(QStringLiteral("--separator must be point, comma or arabic, not '%1'")
-                               .arg(parser.value(separator)));
-        }
-        options.writing = options.writing.withSeparator(*kind);
-    }
-    result.output = parser.value(output);
-    if (result.output.isEmpty()) {
-        return failure(QStringLiteral("--output needs a file name"));
-    }
-    result.action = CommandLine::Action::WriteSheet;
+    result.action = CommandLine::Action::WriteSheets;
     return result;
 }
 
@@ -187,27 +123,33 @@ QString usageText()
 {
     return QStringLiteral(
         "Usage: placevalue-sheets --activity write|choose|read --questions N --seed S\n"
-        "                         [--answers] [--mark red|underline] [--school TEXT]\n"
-        "                         [--class TEXT] [--name-line] [--digits western|arabic]\n"
-        "                         [--separator point|comma|arabic] --output FILE.pdf\n"
-        "       placevalue-sheets --help | --version\n"
-        "Makes a place-value worksheet as an A4 PDF. Without arguments it opens its window.\n"
+        "                         [--pupils N] [--answers] [--key-output FILE.pdf]\n"
+        "                         [--mark red|underline] [--school TEXT] [--class TEXT]\n"
+        "                         [--name-line] [--digits western|arabic]\n"
+        "                         [--separator point|comma|arabic] --output FILE.pdf|-\n"
+        "       placevalue-sheets --help | -h | --version\n"
+        "Makes place-value worksheets as an A4 PDF. Without arguments it opens its window.\n"
         "\n"
-        "  --activity   write: write the value of the marked digit; choose: circle it among\n"
-        "               three values; read: numbers to read aloud\n"
-        "  --questions  how many questions, 10 to 60\n"
-        "  --seed       the sheet number, 0 to 999999999: the same number gives the same sheet\n"
-        "  --answers    add the answer key on a page of its own (not with read)\n"
-        "  --mark       how the chosen digit stands out: red (the default) or underline\n"
-        "               (bold and underlined, for black-and-white printers)\n"
-        "  --school, --class  header lines; --name-line  a line for the pupil's name and date\n"
-        "  --digits     the digits of every number: western (0123456789) or arabic\n"
-        "               (Arabic-Indic, as in Egypt and the Gulf); --separator  the decimal\n"
-        "               separator: point (0.5), comma (0,5) or arabic (U+066B); both as the\n"
-        "               regional settings write numbers unless given\n"
-        "  --output     the PDF file to write; it is replaced only when the sheet is complete\n"
+        "  --activity    write: write the value of the marked digit; choose: circle it among\n"
+        "                three values; read: numbers to read aloud\n"
+        "  --questions   how many questions on each sheet, 10 to 60\n"
+        "  --seed        the sheet number, 0 to 999999999: the same number and activity give\n"
+        "                the same sheet\n"
+        "  --pupils      a class set: N different sheets (1 to 60), numbered S, S+1, ...\n"
+        "  --answers     add the answer keys, together after the sheets (not with read)\n"
+        "  --key-output  write the answer keys to a file of their own (not with read)\n"
+        "  --mark        how the chosen digit stands out: red (the default) or underline\n"
+        "                (bold and underlined, for black-and-white printers; not with read)\n"
+        "  --school, --class  header lines, at most 200 characters each\n"
+        "  --name-line   a line for the pupil's name and the date (and the score) on every page\n"
+        "  --digits      the digits of every number: western (0123456789) or arabic\n"
+        "                (Arabic-Indic, as in Egypt and the Gulf)\n"
+        "  --separator   the decimal separator: point (0.5), comma (0,5) or arabic (U+066B)\n"
+        "                (not with read); unless given, both follow the regional settings\n"
+        "  --output      the PDF file to write, or - for standard output; a file is replaced\n"
+        "                only when the sheets are complete\n"
         "\n"
-        "Exit status: 0 when the sheet is written, 2 for a wrong option or an output that\n"
+        "Exit status: 0 when the sheets are written, 2 for a wrong option or an output that\n"
         "cannot be written (nothing is written then).");
 }
 
@@ -228,10 +170,11 @@ int runCommandLine(const CommandLine& commandLine)
     case CommandLine::Action::Error:
         printLine(stderr, QStringLiteral("placevalue-sheets: ") + commandLine.error);
         return kExitUsage;
-    case CommandLine::Action::WriteSheet:
+    case CommandLine::Action::WriteSheets:
         break;
     }
-    const QString error = writeSheetPdf(makeSheet(commandLine.options), commandLine.output);
+    const QString error = writeSheetsPdf(makeClassSet(commandLine.options), commandLine.output,
+                                         commandLine.keyOutput);
     if (!error.isEmpty()) {
         printLine(stderr, QStringLiteral("placevalue-sheets: ") + error);
         return kExitUsage;

@@ -6,65 +6,145 @@
 #include "core/reading_question.h"
 #include "sheets/sheet_random.h"
 
+#include <QSet>
+
 namespace sheets {
 
 namespace {
 
 // Keeps what GenerateQuestion paints: the four captions and which digit ended up red.
-class SheetBoard final : public QuestionBoard {
+class SheetBoard final : public core::QuestionBoard {
 public:
     explicit SheetBoard(SheetQuestion& target)
         : target_(target)
     {}
 
-    void setNumberCaption(NumberLabel label, const QString& caption) override
+    void setNumberCaption(core::NumberLabel label, const QString& caption) override
     {
-        if (label == NumberLabel::Label4) {
+        if (label == core::NumberLabel::Label4) {
             target_.wholePart = caption;
         } else {
             target_.decimalDigits.at(digitIndex(label)) = caption;
         }
     }
-    void setNumberColour(NumberLabel label, core::ColourValue colour) override
+    void setNumberColour(core::NumberLabel label, core::ColourValue colour) override
     {
-        if (label != NumberLabel::Label4 && colour == kChosenDigitColour) {
+        if (label != core::NumberLabel::Label4 && colour == core::kChosenDigitColour) {
             target_.markedDigit = digitIndex(label);
         }
     }
 
 private:
     // Label3 holds the tenths, the first digit after the waw; Label1 the thousandths, the last.
-    static int digitIndex(NumberLabel label) { return 3 - static_cast<int>(label); }
+    static int digitIndex(core::NumberLabel label) { return 3 - static_cast<int>(label); }
 
     SheetQuestion& target_;
 };
+
+// The place each question marks: every three questions mark the three places, in an order
+// drawn from the sheet's own stream, so no place has more than one question more than another
+// and no place is marked more than twice in a row.
+class PlaceTurns {
+public:
+    int next(core::RandomSource& random)
+    {
+        static constexpr std::array<std::array<int, 3>, 6> kOrders = {
+            {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}}};
+        if (taken_ == 3) {
+            order_ = kOrders.at(core::numberBelow(random.draw(), 6));
+            taken_ = 0;
+        }
+        return order_.at(taken_++);
+    }
+
+private:
+    std::array<int, 3> order_{};
+    int taken_ = 3;
+};
+
+// A place-value question marking the given place whose number is not on the sheet yet: the
+// drill's own questions, drawn until one fits. The writing changes the texts alone, never which
+// questions fit.
+SheetQuestion placeValueQuestion(core::RandomSource& random, int place, QSet<QString>& numbers,
+                                 const core::NumberWriting& writing)
+{
+    for (;;) {
+        SheetQuestion item;
+        SheetBoard board(item);
+        core::GenerateQuestion(board, item.question, random, writing);
+        if (item.markedDigit != place) {
+            continue;
+        }
+        const QString number = item.wholePart + item.decimalDigits.at(0) +
+                               item.decimalDigits.at(1) + item.decimalDigits.at(2);
+        if (numbers.contains(number)) {
+            continue;
+        }
+        numbers.insert(number);
+        const float digit = item.question.ChosenDigit;
+        item.candidates = {
+            core::FormatNumber(core::placeValue(digit, core::kThousandthsDivisor), writing),
+            core::FormatNumber(core::placeValue(digit, core::kHundredthsDivisor), writing),
+            core::FormatNumber(core::placeValue(digit, core::kTenthsDivisor), writing)};
+        item.answer = core::FormatNumber(item.question.CorrectAnswer, writing);
+        return item;
+    }
+}
+
+// A reading number of the reading practice's Enter table that is not on the sheet yet and has
+// something after its waw.
+SheetQuestion readingQuestion(core::RandomSource& random, QSet<QString>& numbers,
+                              const core::NumberWriting& writing)
+{
+    const QString wawAndZero = u'و' + writing.writeWhole(0);
+    for (;;) {
+        core::ReadingNumbers drawn;
+        SheetQuestion item;
+        item.reading =
+            core::poseReadingQuestion(drawn, core::ReadingOccasion::Enter, random, writing);
+        const bool nothingAfterWaw = item.reading.endsWith(wawAndZero);
+        if (nothingAfterWaw || numbers.contains(item.reading)) {
+            continue;
+        }
+        numbers.insert(item.reading);
+        return item;
+    }
+}
 
 } // namespace
 
 Sheet makeSheet(const SheetOptions& options)
 {
     Sheet sheet{options, {}};
-    SheetRandom random(options.sheetNumber);
+    sheet.options.pupils = 1;
+    SheetRandom random(options.sheetNumber, options.activity);
+    QSet<QString> numbers;
+    PlaceTurns places;
     sheet.questions.reserve(options.questions);
     for (int i = 0; i < options.questions; ++i) {
-        SheetQuestion item;
-        if (options.activity == Activity::Read) {
-            ReadingNumbers numbers;
-            item.reading =
-                poseReadingQuestion(numbers, ReadingOccasion::Enter, random, options.writing);
-        } else {
-            SheetBoard board(item);
-            GenerateQuestion(board, item.question, random, options.writing);
-            const float digit = item.question.ChosenDigit;
-            item.candidates = {
-                FormatNumber(placeValue(digit, kThousandthsDivisor), options.writing),
-                FormatNumber(placeValue(digit, kHundredthsDivisor), options.writing),
-                FormatNumber(placeValue(digit, kTenthsDivisor), options.writing)};
-            item.answer = FormatNumber(item.question.CorrectAnswer, options.writing);
-        }
-        sheet.questions.append(item);
+        sheet.questions.append(
+            options.activity == Activity::Read
+                ? readingQuestion(random, numbers, options.writing)
+                : placeValueQuestion(random, places.next(random), numbers, options.writing));
     }
     return sheet;
+}
+
+QList<Sheet> makeClassSet(const SheetOptions& options)
+{
+    QList<Sheet> set;
+    set.reserve(options.pupils);
+    for (int pupil = 0; pupil < options.pupils; ++pupil) {
+        SheetOptions own = options;
+        own.sheetNumber += static_cast<std::uint64_t>(pupil);
+        set.append(makeSheet(own));
+    }
+    return set;
+}
+
+std::uint64_t maxFirstSheetNumber(int pupils)
+{
+    return kMaxSheetNumber - static_cast<std::uint64_t>(std::max(pupils, 1) - 1);
 }
 
 QString answerText(const SheetQuestion& question)
@@ -75,6 +155,11 @@ QString answerText(const SheetQuestion& question)
 bool hasAnswers(Activity activity)
 {
     return activity != Activity::Read;
+}
+
+bool wantsAnswerKey(const SheetOptions& options)
+{
+    return options.answerKey && hasAnswers(options.activity);
 }
 
 QString instructionText(Activity activity, DigitMark mark)
@@ -100,12 +185,6 @@ QString answerKeyTitle()
 QString sheetNumberText(std::uint64_t sheetNumber, const core::NumberWriting& writing)
 {
     return QStringLiteral(u"ورقة رقم ") + writing.writeWhole(static_cast<long long>(sheetNumber));
-}
-
-QString questionNumberText(int number, const core::NumberWriting& writing)
-{
-    const QString digits = writing.writeWhole(number);
-    return writing.zeroDigit() == U'0' ? digits + u'.' : u'(' + digits + u')';
 }
 
 } // namespace sheets

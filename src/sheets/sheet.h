@@ -3,7 +3,8 @@
 #pragma once
 
 // A worksheet: what the teacher asked for, and the questions drawn for it from the sheet
-// number alone by the drill's own question makers.
+// number and the activity alone by the drill's own question makers; a class set is one sheet
+// per pupil, with consecutive numbers.
 
 #include "core/number_writing.h"
 #include "core/place_value_question.h"
@@ -23,11 +24,14 @@ enum class DigitMark { Red, Underline };
 inline constexpr int kMinQuestions = 10;
 inline constexpr int kMaxQuestions = 60;
 inline constexpr std::uint64_t kMaxSheetNumber = 999'999'999;
+inline constexpr int kMinPupils = 1;
+inline constexpr int kMaxPupils = 60;
 
 struct SheetOptions {
     Activity activity = Activity::Write;
     int questions = 20;            // kMinQuestions to kMaxQuestions
-    std::uint64_t sheetNumber = 1; // 0 to kMaxSheetNumber; the only seed
+    std::uint64_t sheetNumber = 1; // 0 to kMaxSheetNumber; with the activity the only seed
+    int pupils = 1;                // a class set: sheets sheetNumber, sheetNumber + 1, ...
     bool answerKey = false;        // never for the reading activity, which has no answers
     DigitMark mark = DigitMark::Red;
     QString school; // header lines; empty ones are left out
@@ -42,7 +46,7 @@ struct SheetOptions {
 // One question as the drill shows it: Label4 to Label1 on the exercise screens, or the reading
 // practice's caption.
 struct SheetQuestion {
-    PlaceValueQuestion question;
+    core::PlaceValueQuestion question;
     QString wholePart;                    // the caption of Label4: a blank, waw, the whole part
     std::array<QString, 3> decimalDigits; // tenths, hundredths, thousandths (reading order)
     int markedDigit = 0;                  // index into decimalDigits: 0 tenths, 2 thousandths
@@ -52,28 +56,39 @@ struct SheetQuestion {
 };
 
 struct Sheet {
-    SheetOptions options;
+    SheetOptions options; // sheetNumber is this sheet's own
     QList<SheetQuestion> questions;
 };
 
-// Draws options.questions questions from the sheet number alone: place-value questions by
-// GenerateQuestion, reading numbers by the Enter table of the reading practice; every number
-// written in options.writing.
+// Draws options.questions questions from the sheet number and the activity, by the drill's
+// question makers (GenerateQuestion, the Enter table of the reading practice) with the rules a
+// sheet adds: no number twice on a sheet, the marked places in turn (each three questions mark
+// the tenths, hundredths and thousandths in an order drawn afresh), and no reading number
+// without a second part (0 after the waw, as in 0و0). A shorter sheet is the start of a longer
+// one with the same number. Every number is written in options.writing, which changes how the
+// questions are written but never which they are.
 Sheet makeSheet(const SheetOptions& options);
+
+// The sheets of a class set: options.pupils sheets numbered from options.sheetNumber, each the
+// sheet its own number gives alone.
+QList<Sheet> makeClassSet(const SheetOptions& options);
+
+// The largest first sheet number a class set of this many pupils may start from.
+std::uint64_t maxFirstSheetNumber(int pupils);
 
 // The right answer as the key writes it; empty for the reading activity.
 QString answerText(const SheetQuestion& question);
 
-// Whether the activity has answers to put on a key.
+// Whether the activity has answers to put on a key, and a digit to mark.
 bool hasAnswers(Activity activity);
+
+// Whether the options ask for an answer key the activity can have.
+bool wantsAnswerKey(const SheetOptions& options);
 
 // The instruction printed above the questions, naming the mark in use.
 QString instructionText(Activity activity, DigitMark mark);
 // The heading of the answer key and the line that names the sheet.
 QString answerKeyTitle();
 QString sheetNumberText(std::uint64_t sheetNumber, const core::NumberWriting& writing);
-// A question's number on the sheet and the key: "7." in the digits 0 to 9; "(٧)" in other
-// digits, whose zero is a dot that a full stop after them would pass for.
-QString questionNumberText(int number, const core::NumberWriting& writing);
 
 } // namespace sheets

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Where everything on a worksheet stands: A4 pages with margins a school printer can print,
-// the header lines, the numbered questions in two columns (the right one first), and the
-// answer key on a page of its own. Positions are millimetres from the top-left corner of the
+// Where everything on the worksheets stands: A4 pages with margins a school printer can print;
+// each sheet's header, its numbered questions (in one column, or two with the right one first,
+// whichever gives the larger type) and its footer; and the answer keys of a class set together,
+// several sheets' keys to a page. Positions are millimetres from the top-left corner of the
 // printable area.
 
 #include "sheets/sheet.h"
@@ -20,7 +21,6 @@
 
 class QPaintDevice;
 class QPagedPaintDevice;
-class QPainter;
 
 namespace sheets {
 
@@ -33,12 +33,12 @@ QSizeF printableSize();
 
 struct PlacedText {
     int page = 0;
-    QPointF origin; // the start of the baseline: its left end, or its right end for RTL text
+    QPointF origin; // the left end of the baseline
     QRectF ink;     // the ink the text covers
     QString text;
     QFont font;
     QColor colour;
-    bool rightToLeft = false;
+    bool rightToLeft = false; // the paragraph's direction
 };
 
 inline constexpr double kThinLine = 0.3; // mm
@@ -49,6 +49,9 @@ struct PlacedLine {
     double width = kThinLine; // mm
 };
 
+// Where the answer keys go: nowhere, on pages after the sheets, or on pages alone (a key file).
+enum class KeyPages { None, AfterSheets, Alone };
+
 struct SheetLayout {
     int pages = 0;
     int firstKeyPage = -1; // -1 without a key
@@ -56,11 +59,15 @@ struct SheetLayout {
     QList<PlacedLine> lines;
 };
 
-// Lays the sheet out with the fonts measured on the device it will be painted on.
+// Lays the sheets out one after the other, each starting on a new page, with the fonts measured
+// on the device they will be painted on.
+SheetLayout layOutSheets(const QList<Sheet>& sheets, KeyPages keys,
+                         const QPaintDevice& measuringDevice);
+// One sheet, with its key after it when its options ask for one.
 SheetLayout layOutSheet(const Sheet& sheet, const QPaintDevice& measuringDevice);
 
-// Lays the sheet out and paints it on a device whose page layout is sheetPageLayout(), which
+// Lays the sheets out and paints them on a device whose page layout is sheetPageLayout(), which
 // this sets. Returns false when the device cannot be painted on.
-bool paintSheet(const Sheet& sheet, QPagedPaintDevice& device);
+bool paintSheets(const QList<Sheet>& sheets, KeyPages keys, QPagedPaintDevice& device);
 
 } // namespace sheets

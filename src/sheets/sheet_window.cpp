@@ -4,7 +4,10 @@
 
 #include "sheets/sheet_layout.h"
 #include "sheets/sheet_writer.h"
+#include "sheets/writing_choices.h"
+#include "toolkit/platform.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -19,11 +22,19 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 namespace sheets {
 
 namespace {
+
+// A left-to-right piece (a path) inside a right-to-left line keeps its own order: it is set
+// between the Unicode isolates LRI and PDI.
+QString isolatedLeftToRight(const QString& text)
+{
+    return QChar(0x2066) + text + QChar(0x2069);
+}
 
 QString askForFile(QWidget* parent, const QString& suggested)
 {
@@ -38,24 +49,6 @@ bool showPrintDialog(QWidget* parent, QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-// A choice of characters, the regional settings' one chosen (and added when it is none of the
-// others).
-QComboBox* makeCharacterChoice(QWidget* parent, const QString& name,
-                               const QList<std::pair<QString, char32_t>>& items, char32_t regional,
-                               const QString& regionalText)
-{
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    for (const auto& [text, character] : items) {
-        box->addItem(text, static_cast<uint>(character));
-    }
-    if (box->findData(static_cast<uint>(regional)) < 0) {
-        box->addItem(regionalText, static_cast<uint>(regional));
-    }
-    box->setCurrentIndex(box->findData(static_cast<uint>(regional)));
-    return box;
-}
-
 QPushButton* makeButton(const QString& text, const QString& name, const QKeySequence& shortcut,
                         QWidget* parent)
 {
@@ -66,7 +59,27 @@ QPushButton* makeButton(const QString& text, const QString& name, const QKeySequ
     return button;
 }
 
+KeyPages keyPagesFor(const SheetOptions& options)
+{
+    return wantsAnswerKey(options) ? KeyPages::AfterSheets : KeyPages::None;
+}
+
 } // namespace
+
+bool installArabicDialogTexts()
+{
+    static QTranslator* translator = nullptr;
+    if (translator == nullptr) {
+        translator = new QTranslator(qApp);
+        if (!translator->load(QStringLiteral("qtbase_ar"), tk::platform::qtTranslationsFolder())) {
+            delete translator;
+            translator = nullptr;
+            return false;
+        }
+        QCoreApplication::installTranslator(translator);
+    }
+    return true;
+}
 
 SheetWindow::SheetWindow(QWidget* parent)
     : QWidget(parent)
@@ -90,37 +103,28 @@ SheetWindow::SheetWindow(QWidget* parent)
     questions_->setRange(kMinQuestions, kMaxQuestions);
     questions_->setValue(20);
 
+    pupils_ = new QSpinBox(this);
+    pupils_->setObjectName(QStringLiteral("pupils"));
+    pupils_->setRange(kMinPupils, kMaxPupils);
+    pupils_->setValue(1);
+    pupils_->setToolTip(
+        QStringLiteral(u"ورقة مختلفة لكل تلميذ، بارقام متتالية، والاجابات كلها في النهاية"));
+
     mark_ = new QComboBox(this);
     mark_->setObjectName(QStringLiteral("mark"));
     mark_->addItem(QStringLiteral(u"باللون الاحمر"), static_cast<int>(DigitMark::Red));
     mark_->addItem(QStringLiteral(u"بخط عريض تحته خط (للطابعة بالاسود)"),
                    static_cast<int>(DigitMark::Underline));
 
-    // The digits shown as they will be printed; each separator by its name and itself.
-    const core::NumberWriting regional = core::regionalWriting();
-    const core::NumberWriting plain;
-    const core::NumberWriting arabic = plain.withDigits(core::DigitSet::ArabicIndic);
-    digits_ = makeCharacterChoice(
-        this, QStringLiteral("digits"),
-        {{plain.write("0123456789"), plain.zeroDigit()},
-         {arabic.write("0123456789"), arabic.zeroDigit()}},
-        regional.zeroDigit(), core::NumberWriting(regional.zeroDigit(), U'.').write("0123456789"));
-    const auto separatorItem = [](const QString& name, char32_t separator) {
-        return std::pair{name + QStringLiteral(u" ( ") + core::codePointText(separator) +
-                             QStringLiteral(u" )"),
-                         separator};
-    };
-    separator_ = makeCharacterChoice(
-        this, QStringLiteral("separator"),
-        {separatorItem(QStringLiteral(u"نقطة"), U'.'),
-         separatorItem(QStringLiteral(u"فاصلة"), U','),
-         separatorItem(QStringLiteral(u"الفاصلة العشرية العربية"), U'\u066B')},
-        regional.separator(), separatorItem(QString(), regional.separator()).first);
+    digits_ = makeDigitsChoice(this);
+    separator_ = makeSeparatorChoice(this);
 
     school_ = new QLineEdit(this);
     school_->setObjectName(QStringLiteral("school"));
+    school_->setMaxLength(kWindowHeaderText);
     className_ = new QLineEdit(this);
     className_->setObjectName(QStringLiteral("className"));
+    className_->setMaxLength(kWindowHeaderText);
     nameLine_ = new QCheckBox(QStringLiteral(u"سطر لاسم التلميذ والتاريخ"), this);
     nameLine_->setObjectName(QStringLiteral("nameLine"));
     answerKey_ = new QCheckBox(QStringLiteral(u"صفحة الاجابات الصحيحة"), this);
@@ -135,6 +139,7 @@ SheetWindow::SheetWindow(QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral(u"النشاط:"), activity_);
     form->addRow(QStringLiteral(u"عدد الاسئلة:"), questions_);
+    form->addRow(QStringLiteral(u"عدد التلاميذ:"), pupils_);
     form->addRow(QStringLiteral(u"تمييز الرقم:"), mark_);
     form->addRow(QStringLiteral(u"الارقام:"), digits_);
     form->addRow(QStringLiteral(u"الفاصلة العشرية:"), separator_);
@@ -179,6 +184,7 @@ SheetWindow::SheetWindow(QWidget* parent)
     column->addWidget(status_);
 
     connect(activity_, &QComboBox::currentIndexChanged, this, &SheetWindow::activityChanged);
+    connect(pupils_, &QSpinBox::valueChanged, this, &SheetWindow::pupilsChanged);
     connect(previewButton, &QPushButton::clicked, this, &SheetWindow::preview);
     connect(printButton, &QPushButton::clicked, this, &SheetWindow::print);
     connect(saveButton, &QPushButton::clicked, this, &SheetWindow::savePdf);
@@ -190,14 +196,14 @@ SheetOptions SheetWindow::options() const
     SheetOptions options;
     options.activity = static_cast<Activity>(activity_->currentData().toInt());
     options.questions = questions_->value();
+    options.pupils = pupils_->value();
     options.sheetNumber = static_cast<std::uint64_t>(sheetNumber_->value());
     options.answerKey = answerKey_->isEnabled() && answerKey_->isChecked();
     options.mark = static_cast<DigitMark>(mark_->currentData().toInt());
     options.school = school_->text().simplified();
     options.className = className_->text().simplified();
     options.nameAndDateLine = nameLine_->isChecked();
-    options.writing =
-        core::NumberWriting(digits_->currentData().toUInt(), separator_->currentData().toUInt());
+    options.writing = chosenWriting(*digits_, *separator_);
     return options;
 }
 
@@ -220,6 +226,12 @@ void SheetWindow::activityChanged()
     separator_->setEnabled(answers);
 }
 
+void SheetWindow::pupilsChanged()
+{
+    // The last sheet of a class set keeps to the sheet numbers' range.
+    sheetNumber_->setMaximum(static_cast<int>(maxFirstSheetNumber(pupils_->value())));
+}
+
 void SheetWindow::report(const QString& text)
 {
     status_->setText(text);
@@ -228,15 +240,23 @@ void SheetWindow::report(const QString& text)
 void SheetWindow::savePdf()
 {
     const SheetOptions chosen = options();
+    const auto first = static_cast<qulonglong>(chosen.sheetNumber);
     const QString suggested =
-        QStringLiteral(u"ورقة-%1.pdf").arg(static_cast<qulonglong>(chosen.sheetNumber));
+        chosen.pupils == 1
+            ? QStringLiteral(u"ورقة-%1.pdf").arg(first)
+            : QStringLiteral(u"اوراق-%1-%2.pdf").arg(first).arg(first + chosen.pupils - 1);
     const QString path = chooseFile_(this, suggested);
     if (path.isEmpty()) {
         return;
     }
-    const QString error = writeSheetPdf(makeSheet(chosen), path);
-    report(error.isEmpty() ? QStringLiteral(u"حفظت الورقة في ") + QDir::toNativeSeparators(path)
-                           : QStringLiteral(u"تعذر حفظ الورقة: ") + error);
+    const QString error = writeSheetsPdf(makeClassSet(chosen), path);
+    const bool one = chosen.pupils == 1;
+    report(
+        error.isEmpty()
+            ? (one ? QStringLiteral(u"حفظت الورقة في ") : QStringLiteral(u"حفظت الاوراق في ")) +
+                  isolatedLeftToRight(QDir::toNativeSeparators(path))
+            : (one ? QStringLiteral(u"تعذر حفظ الورقة: ") : QStringLiteral(u"تعذر حفظ الاوراق: ")) +
+                  isolatedLeftToRight(error));
 }
 
 void SheetWindow::print()
@@ -246,9 +266,9 @@ void SheetWindow::print()
     if (!printDialog_(this, printer)) {
         return;
     }
-    const bool printed = paintSheet(makeSheet(options()), printer);
-    report(printed ? QStringLiteral(u"ارسلت الورقة الى الطابعة")
-                   : QStringLiteral(u"تعذرت الطباعة"));
+    const SheetOptions chosen = options();
+    const bool printed = paintSheets(makeClassSet(chosen), keyPagesFor(chosen), printer);
+    report(printed ? QStringLiteral(u"ارسلت الى الطابعة") : QStringLiteral(u"تعذرت الطباعة"));
 }
 
 void SheetWindow::preview()
@@ -259,9 +279,12 @@ void SheetWindow::preview()
     dialog->setObjectName(QStringLiteral("previewDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QObject::destroyed, [printer] { delete printer; });
-    const Sheet sheet = makeSheet(options());
+    const SheetOptions chosen = options();
+    const QList<Sheet> sheets = makeClassSet(chosen);
     connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
-            [sheet](QPrinter* target) { paintSheet(sheet, *target); });
+            [sheets, keys = keyPagesFor(chosen)](QPrinter* target) {
+                paintSheets(sheets, keys, *target);
+            });
     dialog->open();
 }
 

@@ -4,7 +4,8 @@
 
 // The teachers' window: the sheet's options in standard controls, right to left with Arabic
 // labels, every control reachable with Tab; preview, print and save as PDF all draw the same
-// sheet as the command line.
+// sheets as the command line. Its dialogs are Qt's own, in Arabic once
+// installArabicDialogTexts() has run.
 
 #include "sheets/sheet.h"
 
@@ -21,6 +22,14 @@ class QPushButton;
 class QSpinBox;
 
 namespace sheets {
+
+// The longest school or class name the window takes: at this length an Arabic name stays on one
+// line of the sheet's header, at 11 points or more.
+inline constexpr int kWindowHeaderText = 80;
+
+// Loads Qt's own Arabic translations, so that the file, print and preview dialogs (and the text
+// boxes' menus) speak Arabic. Needs the application; returns whether they were found.
+bool installArabicDialogTexts();
 
 class SheetWindow final : public QWidget {
     Q_OBJECT
@@ -45,13 +54,15 @@ public:
 
 private:
     void activityChanged();
+    void pupilsChanged();
     void report(const QString& text);
 
     QComboBox* activity_ = nullptr;
     QSpinBox* questions_ = nullptr;
+    QSpinBox* pupils_ = nullptr;
     QComboBox* mark_ = nullptr;
-    QComboBox* digits_ = nullptr;    // each item's data: its zero digit
-    QComboBox* separator_ = nullptr; // each item's data: the separator
+    QComboBox* digits_ = nullptr;
+    QComboBox* separator_ = nullptr;
     QLineEdit* school_ = nullptr;
     QLineEdit* className_ = nullptr;
     QCheckBox* nameLine_ = nullptr;

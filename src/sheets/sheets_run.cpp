@@ -41,7 +41,7 @@ int runSheetsProgram(int argc, char** argv)
             arguments.append(QString::fromLocal8Bit(argv[i]));
         }
         const sheets::CommandLine commandLine = sheets::parseCommandLine(arguments);
-        if (commandLine.action != sheets::CommandLine::Action::WriteSheet) {
+        if (commandLine.action != sheets::CommandLine::Action::WriteSheets) {
             return sheets::runCommandLine(commandLine);
         }
         // The fonts need a GUI application; the offscreen platform keeps it from any display.
@@ -52,8 +52,15 @@ int runSheetsProgram(int argc, char** argv)
         setIdentity();
         return sheets::runCommandLine(commandLine);
     }
+    if (!tk::platform::canShowWindows(argc, argv)) {
+        std::fputs("placevalue-sheets: no display to open the window on (see --help for the "
+                   "command line)\n",
+                   stderr);
+        return sheets::kExitUsage;
+    }
     QApplication application(argc, argv);
     setIdentity();
+    sheets::installArabicDialogTexts();
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     sheets::SheetWindow window;
     window.show();

@@ -5,6 +5,7 @@
 #include "toolkit/colours.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
@@ -100,6 +101,18 @@ void Button::paintEvent(QPaintEvent* /*event*/)
         painter.setPen(focusPen);
         painter.drawRect(outer.adjusted(4, 4, -4, -4));
     }
+}
+
+void Button::keyPressEvent(QKeyEvent* event)
+{
+    // Qt's button takes Enter only as a default button; Space it takes itself.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 Shape::Shape(QWidget* screen, const ShapeDesign& design)

@@ -40,8 +40,8 @@ struct ButtonDesign {
     bool rightToLeft = true;
 };
 
-// A push button whose face is drawn in its own colour; never a default button, so Enter in a
-// text box does not click it.
+// A push button whose face is drawn in its own colour. Enter and Space press it when it has the
+// focus, as on Windows; it is never a default button, so Enter in a text box does not click it.
 class Button : public QPushButton {
     Q_OBJECT
 public:
@@ -49,6 +49,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     core::ColourValue face_;
@@ -67,7 +68,8 @@ struct ShapeDesign {
 };
 
 // Decoration: an opaque rectangle or oval. It takes no mouse events, so the pointer over it
-// counts as over the screen background. Made before the controls that lie on it.
+// counts as over the screen background. It lowers itself when made: every other control of its
+// screen lies in front of it, whenever it was made.
 class Shape : public QWidget {
     Q_OBJECT
 public:

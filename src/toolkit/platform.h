@@ -6,6 +6,8 @@
 // (platform_linux.cpp, platform_windows.cpp, platform_web.cpp), chosen by the build; nothing else
 // in the program knows which platform it is on.
 
+#include <QString>
+
 namespace tk::platform {
 
 // Whether the program can open windows here. False only where a display may be missing: on
@@ -38,9 +40,23 @@ void leaveProgram();
 // registered. Idempotent; every font the toolkit makes calls it first.
 void installFaces();
 
+// Whether those faces come with the program, so that every one of them is always there with
+// every letter the program shows: on Windows and in a browser (compiled in), not on Linux (a
+// machine may lack one, or have an older cut of it).
+bool facesComeWithTheProgram();
+
 // Lets a program with windows also speak on the command line it was started from: on Windows a
 // windowed program has no console, so it attaches to the one of the command prompt that started
-// it, if any. Nothing to do on Linux.
+// it, if any, for the standard streams that were not redirected. Nothing to do on Linux.
 void attachToStartingConsole();
+
+// Lets standard output carry bytes unchanged (a PDF): on Windows it would turn every line feed
+// into a carriage return and a line feed. Nothing to do on Linux.
+void makeStandardOutputBinary();
+
+// The folder of Qt's own translations (the texts of its dialogs): Qt's installed folder on
+// Linux; on Windows the programs that show Qt's dialogs compile the ones they need in, under
+// ":/qt-translations"; none in a browser, where no dialog of Qt's is shown.
+QString qtTranslationsFolder();
 
 } // namespace tk::platform

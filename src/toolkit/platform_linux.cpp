@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QSocketNotifier>
 
 #include <array>
@@ -92,6 +93,18 @@ void installFaces()
     // Amiri, Noto Naskh Arabic and Noto Sans come from Debian's font packages.
 }
 
+bool facesComeWithTheProgram()
+{
+    return false;
+}
+
 void attachToStartingConsole() {}
+
+void makeStandardOutputBinary() {}
+
+QString qtTranslationsFolder()
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
 
 } // namespace tk::platform

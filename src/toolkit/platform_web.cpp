@@ -126,7 +126,20 @@ void installFaces()
     registerCompiledFaces();
 }
 
+bool facesComeWithTheProgram()
+{
+    return true;
+}
+
 void attachToStartingConsole() {}
+
+void makeStandardOutputBinary() {}
+
+// No dialog of Qt's is shown in the browser.
+QString qtTranslationsFolder()
+{
+    return {};
+}
 
 } // namespace tk::platform
 

@@ -13,6 +13,9 @@
 
 #include <cstdio>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <windows.h>
 
 namespace tk::platform {
@@ -67,12 +70,41 @@ void installFaces()
     registerCompiledFaces();
 }
 
+bool facesComeWithTheProgram()
+{
+    return true;
+}
+
 void attachToStartingConsole()
 {
-    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+    // A stream the starting command redirected (to a file or a pipe) stays where it was sent.
+    const auto redirected = [](DWORD stream) {
+        const HANDLE handle = GetStdHandle(stream);
+        return handle != nullptr && handle != INVALID_HANDLE_VALUE &&
+               GetFileType(handle) != FILE_TYPE_UNKNOWN;
+    };
+    const bool outputRedirected = redirected(STD_OUTPUT_HANDLE);
+    const bool errorRedirected = redirected(STD_ERROR_HANDLE);
+    if ((outputRedirected && errorRedirected) || !AttachConsole(ATTACH_PARENT_PROCESS)) {
+        return;
+    }
+    if (!outputRedirected) {
         static_cast<void>(std::freopen("CONOUT$", "w", stdout));
+    }
+    if (!errorRedirected) {
         static_cast<void>(std::freopen("CONOUT$", "w", stderr));
     }
+}
+
+void makeStandardOutputBinary()
+{
+    std::fflush(stdout);
+    static_cast<void>(_setmode(_fileno(stdout), _O_BINARY));
+}
+
+QString qtTranslationsFolder()
+{
+    return QStringLiteral(":/qt-translations");
 }
 
 } // namespace tk::platform

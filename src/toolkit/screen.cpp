@@ -6,6 +6,7 @@
 
 #include "core/twips.h"
 #include "toolkit/accessibility.h"
+#include "toolkit/label.h"
 #include "toolkit/program.h"
 
 #include <QApplication>
@@ -13,7 +14,9 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPalette>
+#include <QScopedValueRollback>
 #include <QScreen>
 
 namespace tk {
@@ -147,10 +150,116 @@ void Screen::previewKey(QWidget* receiver, const QKeyEvent* event)
     }
 }
 
+void Screen::mousePressEvent(QMouseEvent* event)
+{
+    routeMouse(*this, *event);
+}
+
+void Screen::mouseReleaseEvent(QMouseEvent* event)
+{
+    routeMouse(*this, *event);
+}
+
+void Screen::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    routeMouse(*this, *event);
+}
+
 void Screen::mouseMoveEvent(QMouseEvent* event)
 {
-    backgroundMouseMove();
-    QWidget::mouseMoveEvent(event);
+    routeMouse(*this, *event);
+}
+
+QWidget* Screen::reactingControlAt(QPoint point)
+{
+    QWidget* topmost = nullptr;
+    const QObjectList& controls = children();
+    for (auto it = controls.crbegin(); it != controls.crend(); ++it) {
+        auto* control = qobject_cast<QWidget*>(*it);
+        if (control == nullptr || control->isWindow() || !control->isVisibleTo(this) ||
+            control->testAttribute(Qt::WA_TransparentForMouseEvents)) {
+            continue;
+        }
+        auto* label = qobject_cast<Label*>(control);
+        if (label != nullptr ? !label->reactsAt(point) : !control->geometry().contains(point)) {
+            continue;
+        }
+        if (label != nullptr && label->isClickable()) {
+            return label;
+        }
+        if (topmost == nullptr) {
+            QWidget* inner =
+                label != nullptr ? nullptr : control->childAt(control->mapFromParent(point));
+            topmost = inner != nullptr ? inner : control;
+        }
+    }
+    return topmost != nullptr ? topmost : this;
+}
+
+void Screen::routeMouse(QWidget& receiver, QMouseEvent& event)
+{
+    event.accept(); // taken here: it must not travel on to the screen as well
+    if (passingOn_) {
+        return; // a passed-on event that its control ignored, travelling back up to the screen
+    }
+    const QPointF point = receiver.mapTo(this, event.position());
+    QWidget* target = nullptr;
+    if (event.type() == QEvent::MouseButtonRelease) {
+        target = pressTarget_;
+        pressTarget_ = nullptr;
+    } else {
+        target = reactingControlAt(point.toPoint());
+        if (event.type() != QEvent::MouseMove) {
+            pressTarget_ = target;
+        }
+    }
+    if (auto* label = qobject_cast<Label*>(target)) {
+        mouseOnLabel(*label, event, point.toPoint());
+    } else if (target == this) {
+        if (event.type() == QEvent::MouseMove) {
+            backgroundMouseMove();
+        }
+    } else if (target != nullptr) {
+        passOn(*target, event, point);
+    }
+}
+
+void Screen::mouseOnLabel(Label& label, const QMouseEvent& event, QPoint point)
+{
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+        pressedLabel_ = event.button() == Qt::LeftButton ? &label : nullptr;
+        break;
+    case QEvent::MouseButtonDblClick:
+        pressedLabel_ = nullptr;
+        break;
+    case QEvent::MouseButtonRelease: {
+        const bool click =
+            pressedLabel_ == &label && event.button() == Qt::LeftButton && label.reactsAt(point);
+        pressedLabel_ = nullptr;
+        if (click) {
+            Q_EMIT label.clicked();
+        }
+        break;
+    }
+    default:
+        Q_EMIT label.mouseMoved();
+        break;
+    }
+}
+
+// Hands an event that landed on a label outside its reacting box to the control under it.
+void Screen::passOn(QWidget& target, const QMouseEvent& event, QPointF point)
+{
+    QMouseEvent passed(event.type(), target.mapFrom(this, point), event.scenePosition(),
+                       event.globalPosition(), event.button(), event.buttons(), event.modifiers(),
+                       event.pointingDevice());
+    passed.setTimestamp(event.timestamp());
+    if (event.type() == QEvent::MouseButtonPress && (target.focusPolicy() & Qt::ClickFocus) != 0) {
+        target.setFocus(Qt::MouseFocusReason);
+    }
+    const QScopedValueRollback passing(passingOn_, true);
+    QCoreApplication::sendEvent(&target, &passed);
 }
 
 } // namespace tk

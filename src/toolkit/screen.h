@@ -7,11 +7,15 @@
 
 #include "core/colour_value.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QKeyEvent;
+class QMouseEvent;
 
 namespace tk {
+
+class Label;
 
 enum class Placement { CentredOnScreen, SystemDefault };
 
@@ -42,6 +46,14 @@ public:
     void setVisible(bool visible) override;
     static constexpr QSize kReleasedPixels{0, 0};
 
+    // Mouse contract: the screen routes every mouse event that reaches its background or one of
+    // its labels (a label forwards its own) to what reacts at the event's point: a clickable
+    // label whose reacting box holds the point, else the topmost control there (a label by its
+    // reacting box, another control by its area), else the background. A label clicks when the
+    // left button is pressed and released in its reacting box; a release goes where its press
+    // went; the second press of a double-click is no press. Shapes never react.
+    void routeMouse(QWidget& receiver, QMouseEvent& event);
+
 Q_SIGNALS:
     // After load() has run.
     void loaded();
@@ -59,6 +71,9 @@ protected:
     virtual void backgroundMouseMove() {}
 
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     // Key preview: the screen watches the whole application's key presses (only an application
     // filter sees a key before the focused text box does) and takes those meant for it.
@@ -68,10 +83,16 @@ private:
     void previewKey(QWidget* receiver, const QKeyEvent* event);
     void placeOnFirstShow();
     void releasePixels();
+    QWidget* reactingControlAt(QPoint point);
+    void mouseOnLabel(Label& label, const QMouseEvent& event, QPoint point);
+    void passOn(QWidget& target, const QMouseEvent& event, QPointF point);
 
     Placement placement_;
     bool keyPreview_ = false;
     bool loaded_ = false;
+    QPointer<QWidget> pressTarget_; // where the last press went: its release goes there too
+    QPointer<Label> pressedLabel_;  // the label a left press is held on
+    bool passingOn_ = false;
 };
 
 } // namespace tk

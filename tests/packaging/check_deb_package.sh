@@ -46,6 +46,7 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6prin
     *) fail "Depends lacks $package: $depends" ;;
     esac
 done
+[ "$(field Recommends)" = qt6-translations-l10n ] || fail "Recommends is '$(field Recommends)'"
 
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
 for path in ./usr/bin/placevalue ./usr/bin/placevalue-sheets "./usr/share/applications/$id.desktop" \

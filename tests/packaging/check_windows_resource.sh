@@ -2,13 +2,15 @@
 # SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The Windows version record compiles with the MinGW resource compiler and carries the
-# project's version: FILEVERSION and PRODUCTVERSION as numbers, FileVersion and ProductVersion
-# as written ("1.00").
-# Usage: check_windows_resource.sh RC_FILE VERSION
+# A Windows version record compiles with the MinGW resource compiler and carries the project's
+# version: FILEVERSION and PRODUCTVERSION as numbers, FileVersion and ProductVersion as written
+# ("1.00"); the program's file name; the company, and an Arabic and an English block, the Arabic
+# text read as UTF-8 (not as Latin-1 letters).
+# Usage: check_windows_resource.sh RC_FILE VERSION PROGRAM
 set -euo pipefail
 rc=$1
 version=$2
+program=$3
 
 fail() {
     echo "FAIL: $*" >&2
@@ -40,5 +42,13 @@ expect "^ FILEVERSION $major, $minor, 0, 0$"
 expect "^ PRODUCTVERSION $major, $minor, 0, 0$"
 expect "VALUE \"FileVersion\", \"$version\"$"
 expect "VALUE \"ProductVersion\", \"$version\"$"
-expect "VALUE \"OriginalFilename\", \"placevalue.exe\"$"
-echo "version record: file and product version $version ($major, $minor, 0, 0)"
+expect "VALUE \"OriginalFilename\", \"$program.exe\"$"
+expect "VALUE \"CompanyName\", \"The Place Value developers\"$"
+expect "^    BLOCK \"040104b0\"$"
+expect "^    BLOCK \"040904b0\"$"
+expect "VALUE \"Translation\", 0x401, 1200, 0x409, 1200$"
+# The resource compiler writes the Arabic letters (U+0600 to U+06FF) as escapes.
+expect 'VALUE "FileDescription", L"\\x06[0-9a-f]{2}'
+expect 'VALUE "ProductName", L"\\x0627\\x0644\\x0628\\x0644\\x0645\\x0632\\x064a\\x0629"$'
+expect 'VALUE "ProductName", "Place Value"$'
+echo "version record of $program.exe: file and product version $version ($major, $minor, 0, 0)"

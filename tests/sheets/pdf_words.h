@@ -5,6 +5,7 @@
 // Reading a worksheet back from its PDF: the words pdftotext finds with their boxes, and the
 // numbered lines they make.
 
+#include "sheet_questions.h"
 #include "sheet_tools.h"
 
 #include <QList>
@@ -46,41 +47,36 @@ inline QList<Word> pdfWords(const QString& pdf)
     return words;
 }
 
-// The text with Arabic-Indic digits turned into 0 to 9.
-inline QString westernDigits(QString text)
-{
-    for (QChar& c : text) {
-        if (c.unicode() >= 0x0660 && c.unicode() <= 0x0669) {
-            c = QChar(u'0' + (c.unicode() - 0x0660));
-        }
-    }
-    return text;
-}
-
-// One numbered line of the sheet: the words on the line to the left of its number, within its
-// column, from left to right; and the words of the line below it, before the next number.
+// One numbered line of the sheet: the words on the line to the left of its number "(n)", up to
+// the next number to the left, from left to right; and the words of the line below it, before
+// the next number.
 struct Row {
+    int number = 0;
     int page = 0;
+    QRectF label; // the box of "(n)"
     QStringList line;
     QStringList below;
 };
 
-inline QMap<int, Row> numberedRows(const QList<Word>& words, int firstPage, int lastPage)
+// "(7)" in the digits 0 to 9 or "(٧)" in Arabic-Indic ones.
+inline const QRegularExpression& questionNumber()
 {
-    using namespace Qt::Literals::StringLiterals;
-    // "7." in the digits 0 to 9, "(٧)" in Arabic-Indic ones.
-    const QRegularExpression number(u"^(?:([1-9][0-9]?)\\.|\\(([١-٩][٠-٩]?)\\))$"_s);
-    constexpr double kColumn = 240; // points; a column is 86 mm wide
-    QMap<int, Row> rows;
+    static const QRegularExpression number(QStringLiteral(u"^\\(([1-9][0-9]?|[١-٩][٠-٩]?)\\)$"));
+    return number;
+}
+
+// Every numbered line on the pages, in reading order: page by page, top to bottom, right to left.
+inline QList<Row> numberedLines(const QList<Word>& words, int firstPage, int lastPage)
+{
+    QList<Row> rows;
     for (const Word& label : words) {
-        const auto m = number.match(label.text);
+        const auto m = questionNumber().match(label.text);
         if (label.page < firstPage || label.page > lastPage || !m.hasMatch()) {
             continue;
         }
-        // The column ends at the next numbered line to the left (the key has three columns).
-        double leftEnd = label.box.left() - kColumn;
+        double leftEnd = 0;
         for (const Word& other : words) {
-            if (other.page == label.page && number.match(other.text).hasMatch() &&
+            if (other.page == label.page && questionNumber().match(other.text).hasMatch() &&
                 other.box.right() < label.box.left() &&
                 std::abs(other.box.center().y() - label.box.center().y()) < 6) {
                 leftEnd = std::max(leftEnd, other.box.right());
@@ -110,12 +106,49 @@ inline QMap<int, Row> numberedRows(const QList<Word>& words, int firstPage, int 
             }
             return texts;
         };
-        const int n = westernDigits(m.captured(1) + m.captured(2)).toInt();
-        if (rows.contains(n)) {
-            qWarning("question %d twice", n);
+        rows.append({westernDigits(m.captured(1)).toInt(), label.page, label.box, leftToRight(line),
+                     leftToRight(below)});
+    }
+    std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+        if (a.page != b.page) {
+            return a.page < b.page;
+        }
+        if (std::abs(a.label.center().y() - b.label.center().y()) >= 3) {
+            return a.label.center().y() < b.label.center().y();
+        }
+        return a.label.left() > b.label.left();
+    });
+    return rows;
+}
+
+// The numbered lines of one sheet's questions, by number; empty if a number comes twice.
+inline QMap<int, Row> numberedRows(const QList<Word>& words, int firstPage, int lastPage)
+{
+    QMap<int, Row> rows;
+    for (const Row& row : numberedLines(words, firstPage, lastPage)) {
+        if (rows.contains(row.number)) {
+            qWarning("question %d twice", row.number);
             return {};
         }
-        rows.insert(n, {label.page, leftToRight(line), leftToRight(below)});
+        rows.insert(row.number, row);
     }
     return rows;
+}
+
+// The answer keys on the pages, in reading order, one per sheet (each starts again at "(1)"):
+// for every question the words that stand after its number, joined.
+inline QList<QMap<int, QString>> answerKeys(const QList<Word>& words, int firstPage, int lastPage)
+{
+    QList<QMap<int, QString>> keys;
+    for (const Row& row : numberedLines(words, firstPage, lastPage)) {
+        if (row.number == 1) {
+            keys.append(QMap<int, QString>());
+        }
+        if (keys.isEmpty() || keys.last().contains(row.number)) {
+            qWarning("answer %d out of order", row.number);
+            return {};
+        }
+        keys.last().insert(row.number, row.line.join(u' '));
+    }
+    return keys;
 }

@@ -13,6 +13,7 @@ struct ToolRun {
     int status = -1;
     QString out;
     QString err;
+    QByteArray outBytes; // standard output as it came
 };
 
 inline ToolRun runTool(const QString& program, const QStringList& arguments)
@@ -27,7 +28,8 @@ inline ToolRun runTool(const QString& program, const QStringList& arguments)
         return run;
     }
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.outBytes = process.readAllStandardOutput();
+    run.out = QString::fromUtf8(run.outBytes);
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }

@@ -1,52 +1,29 @@
 // SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A worksheet's questions: drawn from the sheet number alone, by the drill's rules.
+// A worksheet's questions: drawn from the sheet number and the activity alone, by the drill's
+// rules, the same in every writing of the numbers.
 
 #include "core/number_text.h"
 #include "core/place_value_question.h"
+#include "sheet_questions.h"
 #include "sheets/sheet.h"
 #include "sheets/sheet_random.h"
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 using sheets::Activity;
 
-Q_DECLARE_METATYPE(core::NumberWriting)
-
 namespace {
 
-QStringList sheetText(const sheets::Sheet& sheet)
-{
-    QStringList lines;
-    for (const sheets::SheetQuestion& item : sheet.questions) {
-        lines.append(item.reading.isEmpty()
-                         ? item.wholePart + u'|' + item.decimalDigits.at(0) +
-                               item.decimalDigits.at(1) + item.decimalDigits.at(2) + u'|' +
-                               QString::number(item.markedDigit)
-                         : item.reading);
-    }
-    return lines;
-}
-
-sheets::Sheet sheetOf(Activity activity, std::uint64_t number, int questions = 60,
-                      const core::NumberWriting& writing = core::NumberWriting())
-{
-    sheets::SheetOptions options;
-    options.activity = activity;
-    options.sheetNumber = number;
-    options.questions = questions;
-    options.writing = writing;
-    return sheets::makeSheet(options);
-}
-
-const core::NumberWriting kArabicIndic(core::DigitSet::ArabicIndic,
-                                       core::SeparatorKind::ArabicDecimal);
-
-const float kDivisorOfDigit[3] = {kTenthsDivisor, kHundredthsDivisor, kThousandthsDivisor};
+const float kDivisorOfDigit[3] = {core::kTenthsDivisor, core::kHundredthsDivisor,
+                                  core::kThousandthsDivisor};
 
 } // namespace
 
@@ -58,9 +35,9 @@ private Q_SLOTS:
 
     void theClockChangesNothing()
     {
-        sheets::SheetRandom first(17);
-        sheets::SheetRandom second(17);
-        sheets::SheetRandom other(18);
+        sheets::SheetRandom first(17, Activity::Write);
+        sheets::SheetRandom second(17, Activity::Write);
+        sheets::SheetRandom other(18, Activity::Write);
         int differ = 0;
         for (int i = 0; i < 100; ++i) {
             first.reseedFromClock();
@@ -89,6 +66,38 @@ private Q_SLOTS:
         QVERIFY(sheetText(sheetOf(activity, 0)) != seventeen);
         // A shorter sheet with the same number is the start of the longer one.
         QCOMPARE(sheetText(sheetOf(activity, 17, 10)), seventeen.mid(0, 10));
+        // Within a class set a sheet is the sheet its own number gives alone.
+        sheets::SheetOptions set;
+        set.activity = activity;
+        set.questions = 60;
+        set.sheetNumber = 15;
+        set.pupils = 4;
+        const QList<sheets::Sheet> sheets = sheets::makeClassSet(set);
+        QCOMPARE(sheets.size(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(sheets[i].options.sheetNumber, 15U + i);
+            QCOMPARE(sheetText(sheets[i]), sheetText(sheetOf(activity, 15 + i)));
+        }
+        QCOMPARE(sheetText(sheets[2]), seventeen);
+        // Another writing gives the same sheet, written otherwise.
+        const QStringList written = sheetText(sheetOf(activity, 17, 60, kArabicIndic));
+        QCOMPARE(written.size(), 60);
+        for (int i = 0; i < 60; ++i) {
+            QVERIFY(written[i] != seventeen[i]);
+            QCOMPARE(westernDigits(written[i]), seventeen[i]);
+        }
+    }
+
+    void classSetsKeepToTheSheetNumbers()
+    {
+        QCOMPARE(sheets::maxFirstSheetNumber(1), sheets::kMaxSheetNumber);
+        QCOMPARE(sheets::maxFirstSheetNumber(60), sheets::kMaxSheetNumber - 59);
+        sheets::SheetOptions set;
+        set.sheetNumber = sheets::maxFirstSheetNumber(30);
+        set.pupils = 30;
+        set.questions = 10;
+        QCOMPARE(sheets::makeClassSet(set).constLast().options.sheetNumber,
+                 sheets::kMaxSheetNumber);
     }
 
     // The same numbers on every machine and in every year: the first questions of sheet 17
@@ -96,14 +105,14 @@ private Q_SLOTS:
     void sheetSeventeenIsPinned()
     {
         QCOMPARE(sheetText(sheetOf(Activity::Write, 17, 10)).mid(0, 3),
-                 (QStringList{u" و562|038|2"_s, u" و199|578|1"_s, u" و721|917|0"_s}));
+                 (QStringList{u" و655|348|1"_s, u" و3|142|2"_s, u" و876|579|0"_s}));
         QCOMPARE(sheetText(sheetOf(Activity::Read, 17, 10)).mid(0, 3),
-                 (QStringList{u"561و815"_s, u"616و7"_s, u"9و857"_s}));
+                 (QStringList{u"7و208"_s, u"837و7"_s, u"82و334"_s}));
         // Another writing draws the same questions, only written otherwise.
         QCOMPARE(sheetText(sheetOf(Activity::Write, 17, 10, kArabicIndic)).mid(0, 3),
-                 (QStringList{u" و٥٦٢|٠٣٨|2"_s, u" و١٩٩|٥٧٨|1"_s, u" و٧٢١|٩١٧|0"_s}));
+                 (QStringList{u" و٦٥٥|٣٤٨|1"_s, u" و٣|١٤٢|2"_s, u" و٨٧٦|٥٧٩|0"_s}));
         QCOMPARE(sheetText(sheetOf(Activity::Read, 17, 10, kArabicIndic)).mid(0, 3),
-                 (QStringList{u"٥٦١و٨١٥"_s, u"٦١٦و٧"_s, u"٩و٨٥٧"_s}));
+                 (QStringList{u"٧و٢٠٨"_s, u"٨٣٧و٧"_s, u"٨٢و٣٣٤"_s}));
     }
 
     // The candidates and the key are written as the questions are.
@@ -119,12 +128,12 @@ private Q_SLOTS:
         const sheets::Sheet plain = sheetOf(Activity::Choose, 17);
         const sheets::Sheet written = sheetOf(Activity::Choose, 17, 60, writing);
         for (qsizetype i = 0; i < plain.questions.size(); ++i) {
-            const PlaceValueQuestion& q = written.questions.at(i).question;
+            const core::PlaceValueQuestion& q = written.questions.at(i).question;
             QCOMPARE(q.CorrectAnswer, plain.questions.at(i).question.CorrectAnswer);
             QCOMPARE(sheets::answerText(written.questions.at(i)),
-                     FormatNumber(q.CorrectAnswer, writing));
+                     core::FormatNumber(q.CorrectAnswer, writing));
             QCOMPARE(written.questions.at(i).candidates.at(1),
-                     FormatNumber(q.ChosenDigit / 100.0F, writing));
+                     core::FormatNumber(q.ChosenDigit / 100.0F, writing));
         }
     }
 
@@ -141,26 +150,26 @@ private Q_SLOTS:
         std::array<int, 3> markedAt{};
         for (std::uint64_t number = 0; number < 40; ++number) {
             for (const sheets::SheetQuestion& item : sheetOf(activity, number).questions) {
-                const PlaceValueQuestion& q = item.question;
+                const core::PlaceValueQuestion& q = item.question;
                 QVERIFY2(whole.match(item.wholePart).hasMatch(), qPrintable(item.wholePart));
-                QCOMPARE(item.wholePart, wholePartCaption(q.WholePart));
+                QCOMPARE(item.wholePart, core::wholePartCaption(q.WholePart));
                 const std::array<float, 3> digits = {q.TenthsDigit, q.HundredthsDigit,
                                                      q.ThousandthsDigit};
                 for (int i = 0; i < 3; ++i) {
                     QVERIFY(digits.at(i) >= 0 && digits.at(i) <= 9);
-                    QCOMPARE(item.decimalDigits.at(i), FormatNumber(digits.at(i)));
+                    QCOMPARE(item.decimalDigits.at(i), core::FormatNumber(digits.at(i)));
                 }
                 const int marked = item.markedDigit;
                 QVERIFY(marked >= 0 && marked <= 2);
                 ++markedAt.at(marked);
                 QVERIFY(q.ChosenDigit >= 1 && q.ChosenDigit <= 9);
                 QCOMPARE(q.ChosenDigit, digits.at(marked));
-                QCOMPARE(q.CorrectAnswer, placeValue(q.ChosenDigit, kDivisorOfDigit[marked]));
-                QCOMPARE(sheets::answerText(item), FormatNumber(q.CorrectAnswer));
+                QCOMPARE(q.CorrectAnswer, core::placeValue(q.ChosenDigit, kDivisorOfDigit[marked]));
+                QCOMPARE(sheets::answerText(item), core::FormatNumber(q.CorrectAnswer));
                 QCOMPARE(item.candidates,
-                         (std::array<QString, 3>{FormatNumber(q.ChosenDigit / 1000.0F),
-                                                 FormatNumber(q.ChosenDigit / 100.0F),
-                                                 FormatNumber(q.ChosenDigit / 10.0F)}));
+                         (std::array<QString, 3>{core::FormatNumber(q.ChosenDigit / 1000.0F),
+                                                 core::FormatNumber(q.ChosenDigit / 100.0F),
+                                                 core::FormatNumber(q.ChosenDigit / 10.0F)}));
                 QCOMPARE(item.candidates.at(2 - marked), sheets::answerText(item));
             }
         }
@@ -183,8 +192,9 @@ private Q_SLOTS:
                 secondsOfKindAlone.insert(match.captured(2).toInt());
             }
         }
-        // The Enter table's kinds 0, 3, 5 and 7 end in the kind itself: those four come up.
-        for (const int kind : {0, 3, 5, 7}) {
+        // The Enter table's kinds 3, 5 and 7 end in the kind itself: those come up (kind 0,
+        // which ends in 0, is left out).
+        for (const int kind : {3, 5, 7}) {
             QVERIFY(secondsOfKindAlone.contains(kind));
         }
     }

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -55,7 +56,10 @@ private Q_SLOTS:
         const auto row = [](const char* name, const QStringList& changes, const QString& says) {
             QTest::newRow(name) << changes << says;
         };
-        row("unknown option", {u"+--colour"_s, u"+red"_s}, u"colour"_s);
+        row("unknown option", {u"+--colour"_s, u"+red"_s}, u"unknown option '--colour'"_s);
+        row("unknown short option", {u"+-x"_s}, u"unknown option '-x'"_s);
+        row("Qt's own option", {u"+-platform"_s, u"+offscreen"_s}, u"'-platform'"_s);
+        row("unknown option with a value", {u"+--colour=red"_s}, u"'--colour'"_s);
         row("unknown activity", {u"--activity=draw"_s}, u"draw"_s);
         row("empty activity", {u"--activity="_s}, u"--activity"_s);
         row("activity in capitals", {u"--activity=WRITE"_s}, u"WRITE"_s);
@@ -72,15 +76,40 @@ private Q_SLOTS:
         row("empty seed", {u"--seed="_s}, u"--seed"_s);
         row("seed too large", {u"--seed=1000000000"_s}, u"1000000000"_s);
         row("unknown mark", {u"+--mark"_s, u"+blue"_s}, u"blue"_s);
-        row("unknown digits", {u"+--digits"_s, u"+roman"_s}, u"roman"_s);
+        row("unknown digits", {u"+--digits"_s, u"+roman"_s},
+            u"--digits must be western or arabic, not 'roman'"_s);
         row("digits in Arabic", {u"+--digits"_s, u"+٠١٢"_s}, u"٠١٢"_s);
-        row("unknown separator", {u"+--separator"_s, u"+dot"_s}, u"dot"_s);
+        row("unknown separator", {u"+--separator"_s, u"+dot"_s},
+            u"--separator must be point, comma or arabic, not 'dot'"_s);
         row("separator as a character", {u"+--separator=,"_s}, u"','"_s);
-        row("answers for reading", {u"--activity=read"_s, u"+--answers"_s}, u"--answers"_s);
-        row("answers with a value", {u"+--answers=yes"_s}, u"answers"_s);
+        // What does not apply to the reading activity is refused, each the same way.
+        row("answers for reading", {u"--activity=read"_s, u"+--answers"_s},
+            u"--answers does not apply to the read activity"_s);
+        row("mark for reading", {u"--activity=read"_s, u"+--mark"_s, u"+red"_s},
+            u"--mark does not apply to the read activity"_s);
+        row("key file for reading", {u"--activity=read"_s, u"+--key-output"_s, u"+@/key.pdf"_s},
+            u"--key-output does not apply to the read activity"_s);
+        row("separator for reading", {u"--activity=read"_s, u"+--separator"_s, u"+comma"_s},
+            u"--separator does not apply to the read activity"_s);
+        row("no pupils", {u"+--pupils"_s, u"+0"_s},
+            u"--pupils must be a whole number from 1 to 60"_s);
+        row("61 pupils", {u"+--pupils"_s, u"+61"_s}, u"'61'"_s);
+        row("pupils in words", {u"+--pupils"_s, u"+thirty"_s}, u"'thirty'"_s);
+        row("set past the last sheet number", {u"--seed=999999990"_s, u"+--pupils"_s, u"+11"_s},
+            u"999999999"_s);
+        row("school too long", {u"+--school"_s, u"+"_s + QString(201, QChar(u'م'))}, u"200"_s);
+        row("class too long", {u"+--class"_s, u"+"_s + QString(201, u'x')}, u"200"_s);
+        row("key file is the output", {u"+--key-output"_s, u"+@/sheet.pdf"_s}, u"another file"_s);
+        row("key file and sheets both on standard output",
+            {u"--output=-"_s, u"+--key-output"_s, u"+-"_s}, u"another file"_s);
+        row("key file without a name", {u"+--key-output="_s}, u"--key-output"_s);
+        row("key file in a missing folder", {u"+--key-output"_s, u"+@/missing/key.pdf"_s},
+            u"missing"_s);
+        row("answers with a value", {u"+--answers=yes"_s}, u"--answers takes no value"_s);
         row("stray argument", {u"+sheet"_s}, u"sheet"_s);
         row("seed twice", {u"+--seed"_s, u"+18"_s}, u"--seed"_s);
-        row("seed without value", {u"-seed"_s, u"+--seed"_s}, u"seed"_s);
+        row("seed without value", {u"-seed"_s, u"+--seed"_s}, u"--seed needs a value"_s);
+        row("a lone dash", {u"+-"_s}, u"unexpected argument '-'"_s);
         row("no activity", {u"-activity"_s}, u"--activity"_s);
         row("no questions option", {u"-questions"_s}, u"--questions"_s);
         row("no seed", {u"-seed"_s}, u"--seed"_s);
@@ -96,13 +125,18 @@ private Q_SLOTS:
         QVERIFY(dir_.isValid());
         for (QString& change : changes) {
             change.replace(u"=@"_s, u"="_s + dir_.path());
+            change.replace(u"+@"_s, u"+"_s + dir_.path());
         }
         const ToolRun run = runSheets(commandLine(output(), changes));
         QVERIFY(run.started);
         QCOMPARE(run.status, sheets::kExitUsage);
         QVERIFY(run.out.isEmpty());
         QVERIFY2(run.err.endsWith(u'\n') && run.err.count(u'\n') == 1, qPrintable(run.err));
-        QVERIFY2(run.err.startsWith(u"placevalue-sheets: "_s), qPrintable(run.err));
+        // Our own words, in one style: the program's name, then a lower-case sentence without a
+        // closing full stop.
+        QVERIFY2(QRegularExpression(u"^placevalue-sheets: [-'a-z]"_s).match(run.err).hasMatch(),
+                 qPrintable(run.err));
+        QVERIFY2(!run.err.trimmed().endsWith(u'.'), qPrintable(run.err));
         QVERIFY2(run.err.contains(says), qPrintable(run.err));
         QCOMPARE(
             QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
@@ -132,6 +166,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("says");
         QTest::newRow("help") << u"--help"_s << u"Usage: placevalue-sheets --activity"_s;
+        QTest::newRow("-h") << u"-h"_s << u"Usage: placevalue-sheets --activity"_s;
         QTest::newRow("version") << u"--version"_s << u"placevalue-sheets 1.00\n"_s;
     }
     void helpAndVersion()
@@ -146,12 +181,29 @@ private Q_SLOTS:
 
     void everyOptionIsRead()
     {
-        const sheets::CommandLine parsed = sheets::parseCommandLine(
-            {u"--activity=choose"_s, u"--questions"_s, u"60"_s, u"--seed"_s, u"0999"_s,
-             u"--answers"_s, u"--mark"_s, u"underline"_s, u"--school"_s, u" مدرسة  النور "_s,
-             u"--class"_s, u"6 ب"_s, u"--name-line"_s, u"--output"_s, u"a.pdf"_s});
+        const sheets::CommandLine parsed = sheets::parseCommandLine({u"--activity=choose"_s,
+                                                                     u"--questions"_s,
+                                                                     u"60"_s,
+                                                                     u"--seed"_s,
+                                                                     u"0999"_s,
+                                                                     u"--answers"_s,
+                                                                     u"--mark"_s,
+                                                                     u"underline"_s,
+                                                                     u"--school"_s,
+                                                                     u" مدرسة  النور "_s,
+                                                                     u"--class"_s,
+                                                                     u"6 ب"_s,
+                                                                     u"--name-line"_s,
+                                                                     u"--pupils=30"_s,
+                                                                     u"--key-output"_s,
+                                                                     u"k.pdf"_s,
+                                                                     u"--digits"_s,
+                                                                     u"arabic"_s,
+                                                                     u"--separator=comma"_s,
+                                                                     u"--output"_s,
+                                                                     u"-"_s});
         QCOMPARE(parsed.error, QString());
-        QCOMPARE(parsed.action, sheets::CommandLine::Action::WriteSheet);
+        QCOMPARE(parsed.action, sheets::CommandLine::Action::WriteSheets);
         sheets::SheetOptions expected;
         expected.activity = sheets::Activity::Choose;
         expected.questions = 60;
@@ -161,8 +213,12 @@ private Q_SLOTS:
         expected.school = u"مدرسة النور"_s;
         expected.className = u"6 ب"_s;
         expected.nameAndDateLine = true;
+        expected.pupils = 30;
+        expected.writing =
+            core::NumberWriting(core::DigitSet::ArabicIndic, core::SeparatorKind::Comma);
         QVERIFY(parsed.options == expected);
-        QCOMPARE(parsed.output, u"a.pdf"_s);
+        QCOMPARE(parsed.output, u"-"_s);
+        QCOMPARE(parsed.keyOutput, u"k.pdf"_s);
     }
 
     // Each of the digits and the separator is the regional settings' one unless named.
@@ -198,7 +254,7 @@ private Q_SLOTS:
                                      named);
         QLocale::setDefault(QLocale::c());
         QCOMPARE(parsed.error, QString());
-        QCOMPARE(FormatNumber(0.07F, parsed.options.writing), sevenHundredths);
+        QCOMPARE(core::FormatNumber(0.07F, parsed.options.writing), sevenHundredths);
     }
 
     // The command line never needs a display, whatever platform the environment names.
@@ -214,6 +270,23 @@ private Q_SLOTS:
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), 0);
         QVERIFY(QFile::remove(output()));
+    }
+
+    // Without arguments and without a display, the window cannot open: one line, status 2.
+    void noDisplayForTheWindow()
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s}) {
+            environment.remove(name);
+        }
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(PLACEVALUE_SHEETS_PROGRAM), QStringList());
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), sheets::kExitUsage);
+        const QString error = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(error.startsWith(u"placevalue-sheets: no display"_s) && error.count(u'\n') == 1,
+                 qPrintable(error));
     }
 };
 

@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Where a worksheet's texts stand: on A4 inside the margins, nothing over anything else, at
-// most two pages of questions, the answer key on a page of its own.
+// Where a worksheet's texts stand: on A4 inside the margins, nothing over anything else at any
+// header length, at most two pages of questions per sheet, the answer keys of a class set
+// together on their own pages.
 
-#include "sheets/sheet_layout.h"
+#include "layout_cases.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
-#include <QPdfWriter>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,44 +16,12 @@ using sheets::DigitMark;
 
 namespace {
 
-struct Case {
-    Activity activity;
-    DigitMark mark;
-    int questions;
-    bool key;
-    bool header;
-};
-
-sheets::SheetLayout layOut(const Case& c, std::uint64_t number = 17)
+QString describe(const QRectF& box)
 {
-    sheets::SheetOptions options;
-    options.activity = c.activity;
-    options.mark = c.mark;
-    options.questions = c.questions;
-    options.answerKey = c.key;
-    options.sheetNumber = number;
-    if (c.header) {
-        options.school = u"مدرسة النور الابتدائية المشتركة للبنين والبنات"_s;
-        options.className = u"السادس الابتدائي - ب"_s;
-        options.nameAndDateLine = true;
-    }
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter device(&buffer);
-    device.setPageLayout(sheets::sheetPageLayout());
-    return sheets::layOutSheet(sheets::makeSheet(options), device);
-}
-
-// Lines are drawn with flat caps: they reach their ends and half their width on either side.
-QRectF lineBox(const sheets::PlacedLine& line)
-{
-    const double half = line.width / 2;
-    return QRectF(line.line.p1(), line.line.p2()).normalized().adjusted(0, -half, 0, half);
+    return u"%1,%2 %3x%4"_s.arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height());
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Case)
 
 class TestSheetLayout : public QObject {
     Q_OBJECT
@@ -73,94 +40,105 @@ private Q_SLOTS:
     {
         QTest::addColumn<Case>("sheet");
         QTest::addColumn<int>("questionPages");
-        const auto add = [](const char* name, Case c, int pages) {
-            QTest::newRow(name) << c << pages;
+        QTest::addColumn<int>("keyPages");
+        const auto add = [](const char* name, Case c, int pages, int keyPages) {
+            QTest::newRow(name) << c << pages << keyPages;
         };
-        add("write 60, key, header", {Activity::Write, DigitMark::Red, 60, true, true}, 2);
-        add("write 60 underlined", {Activity::Write, DigitMark::Underline, 60, false, false}, 2);
-        add("choose 60, key, header", {Activity::Choose, DigitMark::Red, 60, true, true}, 2);
-        add("choose 60 underlined", {Activity::Choose, DigitMark::Underline, 60, true, true}, 2);
-        add("read 60, header", {Activity::Read, DigitMark::Red, 60, false, true}, 2);
-        add("write 30, header", {Activity::Write, DigitMark::Red, 30, true, true}, 1);
-        add("choose 31", {Activity::Choose, DigitMark::Red, 31, true, false}, 2);
-        add("write 10", {Activity::Write, DigitMark::Red, 10, true, false}, 1);
-        add("choose 10, header", {Activity::Choose, DigitMark::Red, 10, false, true}, 1);
-        add("read 11", {Activity::Read, DigitMark::Red, 11, false, false}, 1);
+        const auto red = DigitMark::Red;
+        const auto underline = DigitMark::Underline;
+        add("write 60, key, header", {Activity::Write, red, 60, true, Header::Short}, 2, 1);
+        add("write 60 underlined", {Activity::Write, underline, 60}, 2, 0);
+        add("choose 60, key, header", {Activity::Choose, red, 60, true, Header::Short}, 2, 1);
+        add("choose 60 underlined", {Activity::Choose, underline, 60, true, Header::Short}, 2, 1);
+        add("read 60, header", {Activity::Read, red, 60, false, Header::Short}, 2, 0);
+        add("write 30, header", {Activity::Write, red, 30, true, Header::Short}, 1, 1);
+        add("choose 31", {Activity::Choose, red, 31, true}, 2, 1);
+        add("write 10", {Activity::Write, red, 10, true}, 1, 1);
+        add("choose 10, header", {Activity::Choose, red, 10, false, Header::Short}, 1, 0);
+        add("read 11", {Activity::Read, red, 11}, 1, 0);
+        add("read 10, key asked", {Activity::Read, red, 10, true}, 1, 0);
+        // The header at any length the command line takes.
+        add("choose 60, longest header", {Activity::Choose, underline, 60, true, Header::Longest},
+            2, 1);
+        add("write 30, longest header", {Activity::Write, red, 30, false, Header::Longest}, 1, 0);
+        add("read 60, longest header", {Activity::Read, red, 60, false, Header::Longest}, 2, 0);
+        add("choose 10, unreadable header", {Activity::Choose, red, 10, true, Header::Unreadable},
+            1, 1);
+        add("write 60, unreadable header", {Activity::Write, red, 60, false, Header::Unreadable}, 2,
+            0);
+        // Class sets: every sheet on pages of its own, all the keys after them.
+        add("30 pupils, write 30, key", {Activity::Write, red, 30, true, Header::Short, 30}, 30, 5);
+        add("7 pupils, choose 60, key", {Activity::Choose, red, 60, true, Header::None, 7}, 14, 2);
+        add("3 pupils, read 15", {Activity::Read, red, 15, true, Header::Short, 3}, 3, 0);
+        // Arabic-Indic digits, whose widths differ, and the Arabic separator.
+        add("choose 60, key, header, Arabic-Indic",
+            {Activity::Choose, red, 60, true, Header::Short, 1, kArabicIndic}, 2, 1);
+        add("choose 30, longest header, Arabic-Indic",
+            {Activity::Choose, underline, 30, false, Header::Longest, 1, kArabicIndic}, 1, 0);
+        add("2 pupils, write 10, key, Arabic-Indic",
+            {Activity::Write, underline, 10, true, Header::Short, 2, kArabicIndic}, 2, 1);
+        add("read 60, Arabic-Indic",
+            {Activity::Read, red, 60, false, Header::Short, 1, kArabicIndic}, 2, 0);
     }
     void nothingOverlaps()
     {
         QFETCH(Case, sheet);
         QFETCH(int, questionPages);
+        QFETCH(int, keyPages);
         const sheets::SheetLayout layout = layOut(sheet);
-        const bool key = sheet.key && sheet.activity != Activity::Read;
-        QCOMPARE(layout.pages, questionPages + (key ? 1 : 0));
-        QCOMPARE(layout.firstKeyPage, key ? questionPages : -1);
+        QCOMPARE(layout.pages, questionPages + keyPages);
+        QCOMPARE(layout.firstKeyPage, keyPages > 0 ? questionPages : -1);
 
         const QRectF printable(QPointF(0, 0), sheets::printableSize());
-        QList<QList<QRectF>> boxes(layout.pages);
         for (const sheets::PlacedText& text : layout.texts) {
             QVERIFY(text.page >= 0 && text.page < layout.pages);
-            QVERIFY2(printable.contains(text.ink),
-                     qPrintable(text.text + u" %1 %2 %3 %4"_s.arg(text.ink.left())
-                                                .arg(text.ink.top())
-                                                .arg(text.ink.right())
-                                                .arg(text.ink.bottom())));
+            QVERIFY2(printable.contains(text.ink), qPrintable(text.text + describe(text.ink)));
             QVERIFY(text.ink.width() > 0 && text.ink.height() > 0);
-            boxes[text.page].append(text.ink);
         }
         for (const sheets::PlacedLine& line : layout.lines) {
-            QVERIFY2(printable.contains(lineBox(line)),
-                     qPrintable(u"%1 %2 %3 %4"_s.arg(line.line.x1())
-                                    .arg(line.line.y1())
-                                    .arg(line.line.x2())
-                                    .arg(line.line.y2())));
-            boxes[line.page].append(lineBox(line));
+            QVERIFY2(printable.contains(lineBox(line)), qPrintable(describe(lineBox(line))));
         }
-        for (const QList<QRectF>& page : boxes) {
-            for (qsizetype i = 0; i < page.size(); ++i) {
-                for (qsizetype j = i + 1; j < page.size(); ++j) {
-                    QVERIFY2(!page[i].intersects(page[j]),
-                             qPrintable(u"%1,%2 %3x%4 and %5,%6 %7x%8"_s.arg(page[i].x())
-                                            .arg(page[i].y())
-                                            .arg(page[i].width())
-                                            .arg(page[i].height())
-                                            .arg(page[j].x())
-                                            .arg(page[j].y())
-                                            .arg(page[j].width())
-                                            .arg(page[j].height())));
+        for (int page = 0; page < layout.pages; ++page) {
+            const QList<QRectF> boxes = boxesOnPage(layout, page);
+            for (qsizetype i = 0; i < boxes.size(); ++i) {
+                for (qsizetype j = i + 1; j < boxes.size(); ++j) {
+                    QVERIFY2(!boxes[i].intersects(boxes[j]),
+                             qPrintable(u"page %1: %2 and %3"_s.arg(page).arg(describe(boxes[i]),
+                                                                              describe(boxes[j]))));
                 }
             }
         }
     }
 
-    // Every question and every answer once, questions before the key, the key alone on its
-    // page, and the numbers large enough to write beside.
-    void questionsAndKeyKeepToTheirPages()
+    // Every question once on its sheet's pages, in order; the keys after all the sheets, every
+    // answer of every sheet once, several sheets' keys to a page.
+    void questionsAndKeysKeepToTheirPages()
     {
+        constexpr int kPupils = 5;
         const sheets::SheetLayout layout =
-            layOut({Activity::Write, DigitMark::Red, 60, true, true});
-        QList<int> numberPages(61, -1);
-        QList<int> keyCount(61, 0);
+            layOut({Activity::Write, DigitMark::Red, 60, true, Header::Short, kPupils});
+        QCOMPARE(layout.firstKeyPage, 2 * kPupils);
+        QCOMPARE(layout.pages, 2 * kPupils + 2);
+        QList<QList<int>> questionPage(kPupils, QList<int>(61, -1));
+        QList<int> keyLabels(61, 0);
         for (const sheets::PlacedText& text : layout.texts) {
-            if (!text.text.endsWith(u'.')) {
+            if (!isQuestionLabel(text)) {
                 continue;
             }
-            const int n = text.text.chopped(1).toInt();
+            const int n = text.text.mid(1).chopped(1).toInt();
             QVERIFY(n >= 1 && n <= 60);
-            if (text.page == layout.firstKeyPage) {
-                ++keyCount[n];
-            } else {
-                QCOMPARE(numberPages[n], -1);
-                numberPages[n] = text.page;
+            if (text.page >= layout.firstKeyPage) {
+                ++keyLabels[n];
+                continue;
             }
+            const int sheet = text.page / 2;
+            QCOMPARE(questionPage[sheet][n], -1);
+            questionPage[sheet][n] = text.page;
         }
         for (int n = 1; n <= 60; ++n) {
-            QCOMPARE(keyCount[n], 1);
-            QCOMPARE(numberPages[n], n <= 30 ? 0 : 1);
-        }
-        for (const sheets::PlacedText& text : layout.texts) {
-            if (text.text.size() == 1 && text.text[0].isDigit() && text.page == 0) {
-                QVERIFY(text.font.pointSizeF() >= 18);
+            QCOMPARE(keyLabels[n], kPupils);
+            for (int sheet = 0; sheet < kPupils; ++sheet) {
+                QCOMPARE(questionPage[sheet][n], 2 * sheet + (n <= 30 ? 0 : 1));
             }
         }
     }
@@ -174,7 +152,7 @@ private Q_SLOTS:
     void markedDigitStandsOut()
     {
         QFETCH(DigitMark, mark);
-        const sheets::SheetLayout layout = layOut({Activity::Choose, mark, 20, false, false});
+        const sheets::SheetLayout layout = layOut({Activity::Choose, mark, 20});
         int marked = 0;
         for (const sheets::PlacedText& text : layout.texts) {
             const bool red = text.colour == QColor(255, 0, 0);
@@ -182,21 +160,21 @@ private Q_SLOTS:
                 continue;
             }
             // The question's own number and the instruction are bold, and black.
-            if (text.text.endsWith(u'.') || text.text.contains(u"البلمزية"_s)) {
+            if (isQuestionLabel(text) || text.text.contains(u"البلمزية"_s)) {
                 QVERIFY(!red);
                 continue;
             }
             ++marked;
             QCOMPARE(text.text.size(), 1); // one digit, never more
             QCOMPARE(red, mark == DigitMark::Red);
-            // Underlined: a line just below the digit, as wide as the digit.
+            // Underlined: a clear line just below the digit, as wide as the digit.
             int underlines = 0;
             for (const sheets::PlacedLine& line : layout.lines) {
                 const QRectF box = lineBox(line);
                 underlines +=
                     box.top() > text.ink.bottom() && box.top() < text.ink.bottom() + 1.5 &&
                             box.left() <= text.ink.left() && box.right() >= text.ink.right() &&
-                            box.width() < 2 * text.ink.width()
+                            box.width() < 2 * text.ink.width() && line.width >= 0.8
                         ? 1
                         : 0;
             }

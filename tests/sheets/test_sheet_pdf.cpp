@@ -13,26 +13,24 @@
 #include <QImage>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
+
 using namespace Qt::Literals::StringLiterals;
 using sheets::Activity;
-
-Q_DECLARE_METATYPE(core::NumberWriting)
 
 namespace {
 
 QString tenthsEtc(int place, int digit, const core::NumberWriting& writing)
 {
-    return FormatNumber(static_cast<float>(digit) / (place == 0   ? 10.0F
-                                                     : place == 1 ? 100.0F
-                                                                  : 1000.0F),
-                        writing);
+    return core::FormatNumber(static_cast<float>(digit) / (place == 0   ? 10.0F
+                                                           : place == 1 ? 100.0F
+                                                                        : 1000.0F),
+                              writing);
 }
-
-const core::NumberWriting kArabicIndic(core::DigitSet::ArabicIndic,
-                                       core::SeparatorKind::ArabicDecimal);
 
 } // namespace
 
@@ -72,9 +70,10 @@ private Q_SLOTS:
         QVERIFY(text(u"c.pdf"_s, u"18"_s) != first);
     }
 
-    // What the sheet shows, read back: every question once, shown as the drill shows it, and
-    // the key's answer the value of a non-zero digit of that question at its place; in the
-    // digits and with the separator asked for.
+    // What the sheet shows, read back: every question once, shown as the drill shows it, no
+    // number twice; the key's answer the value of a non-zero digit of that question at its
+    // place, and the marked places in turn, each place marked once in every three questions;
+    // in the digits and with the separator asked for.
     void sheetAndKeyFollowTheRules_data()
     {
         QTest::addColumn<Activity>("activity");
@@ -107,8 +106,10 @@ private Q_SLOTS:
         QVERIFY(!pdf.isEmpty());
         const QList<Word> words = pdfWords(pdf);
         const QMap<int, Row> questions = numberedRows(words, 0, 1);
-        const QMap<int, Row> key = numberedRows(words, 2, 2);
+        const QList<QMap<int, QString>> keys = answerKeys(words, 2, 2);
         QCOMPARE(questions.size(), 60);
+        QCOMPARE(keys.size(), 1);
+        const QMap<int, QString>& key = keys.first();
         QCOMPARE(key.size(), 60);
         QCOMPARE(questions.firstKey(), 1);
         QCOMPARE(questions.lastKey(), 60);
@@ -120,6 +121,8 @@ private Q_SLOTS:
         options.writing = writing;
         const sheets::Sheet model = sheets::makeSheet(options);
         const QRegularExpression shown(u"^(0|[1-9][0-9]{0,2}) و ([0-9]) ([0-9]) ([0-9])$"_s);
+        QSet<QString> numbers;
+        std::array<int, 3> marked{};
         for (int n = 1; n <= 60; ++n) {
             const Row& row = questions[n];
             QCOMPARE(row.page, n <= 30 ? 0 : 1);
@@ -131,8 +134,9 @@ private Q_SLOTS:
             QVERIFY(row.below.isEmpty());
             QCOMPARE(number.section(u' ', 0, 0), writing.writeWhole(m.captured(1).toInt()));
             QCOMPARE(u" و"_s + m.captured(1), westernDigits(model.questions[n - 1].wholePart));
-            const QStringList answer = key[n].line;
-            QCOMPARE(answer.size(), 1);
+            QVERIFY2(!numbers.contains(number), qPrintable(number));
+            numbers.insert(number);
+            const QString answer = key[n];
             QStringList valuesOfNonZeroDigits;
             for (int place = 0; place < 3; ++place) {
                 const int digit = m.captured(2 + place).toInt();
@@ -140,11 +144,15 @@ private Q_SLOTS:
                     valuesOfNonZeroDigits.append(tenthsEtc(place, digit, writing));
                 }
             }
-            QVERIFY2(valuesOfNonZeroDigits.contains(answer.first()), qPrintable(answer.first()));
-            QCOMPARE(answer.first(), sheets::answerText(model.questions[n - 1]));
+            QVERIFY2(valuesOfNonZeroDigits.contains(answer), qPrintable(answer));
+            QCOMPARE(answer, sheets::answerText(model.questions[n - 1]));
+            ++marked.at(answer.size() - 3); // 0.7, 0.07, 0.007
+            if (n % 3 == 0) {
+                QCOMPARE(marked, (std::array<int, 3>{n / 3, n / 3, n / 3}));
+            }
             if (activity == Activity::Choose) {
                 // Thousandths at the right, tenths at the left: read left to right, tenths first.
-                const int digit = westernDigits(answer.first().back()).toInt();
+                const int digit = westernDigits(answer.back()).toInt();
                 QCOMPARE(row.line.mid(0, 3),
                          (QStringList{tenthsEtc(0, digit, writing), tenthsEtc(1, digit, writing),
                                       tenthsEtc(2, digit, writing)}));
@@ -177,12 +185,16 @@ private Q_SLOTS:
         options.sheetNumber = 7;
         options.writing = writing;
         const sheets::Sheet model = sheets::makeSheet(options);
+        QSet<QString> readings;
         // The first number stands at the right, as on the reading practice screen.
         for (int n = 1; n <= 60; ++n) {
             const QStringList numbers = model.questions[n - 1].reading.split(u'و');
             QCOMPARE(numbers.size(), 2);
             QCOMPARE(rows[n].line, QStringList{numbers[1] + u'و' + numbers[0]});
+            QVERIFY(numbers[1] != writing.writeWhole(0));
+            readings.insert(rows[n].line.first());
         }
+        QCOMPARE(readings.size(), 60); // no number twice
     }
 
     void pagesAreA4_data()
@@ -198,6 +210,11 @@ private Q_SLOTS:
             << QStringList{u"--activity"_s, u"write"_s, u"--questions"_s, u"30"_s,
                            u"--seed"_s,     u"1"_s,     u"--answers"_s}
             << 2;
+        // Thirty sheets, then their keys, seven to a page.
+        QTest::newRow("30 pupils, write 30 and keys")
+            << QStringList{u"--activity"_s, u"write"_s,     u"--questions"_s, u"30"_s, u"--seed"_s,
+                           u"1"_s,          u"--answers"_s, u"--pupils"_s,    u"30"_s}
+            << 35;
     }
     void pagesAreA4()
     {
@@ -205,7 +222,7 @@ private Q_SLOTS:
         QFETCH(int, pages);
         const QString pdf = write(u"a4.pdf"_s, options);
         QVERIFY(!pdf.isEmpty());
-        const ToolRun info = runTool(u"pdfinfo"_s, {u"-f"_s, u"1"_s, u"-l"_s, u"9"_s, pdf});
+        const ToolRun info = runTool(u"pdfinfo"_s, {u"-f"_s, u"1"_s, u"-l"_s, u"99"_s, pdf});
         QCOMPARE(info.status, 0);
         QVERIFY2(info.out.contains(QRegularExpression(u"^Pages: +%1$"_s.arg(pages),
                                                       QRegularExpression::MultilineOption)),

@@ -9,6 +9,7 @@
 #include "sheets/sheet_layout.h"
 #include "sheets/sheet_window.h"
 #include "sheets/sheet_writer.h"
+#include "window_controls.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,43 +29,21 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-template <typename Control> Control* find(const QWidget& window, const char* name)
-{
-    auto* control = window.findChild<Control*>(QString::fromLatin1(name));
-    if (control == nullptr) {
-        qFatal("no control %s", name);
-    }
-    return control;
-}
-
-// Types into a control that has the focus, replacing what it holds.
-void retype(QWidget* control, const QString& text)
-{
-    control->setFocus();
-    QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
-    for (const QChar c : text) { // Arabic letters too, which keyClicks cannot type
-        QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
-} // namespace
-
 class TestSheetWindow : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
 
-    // Sets every control from the keyboard: the choose activity, 25 questions, the underline
-    // mark, Arabic-Indic digits with the decimal comma, both header texts, the name line, the
-    // key and sheet 17.
+    // Sets every control from the keyboard: the choose activity, 25 questions, 3 pupils, the
+    // underline mark, Arabic-Indic digits with the decimal comma, both header texts, the name
+    // line, the key and sheet 17.
     static void fillIn(sheets::SheetWindow& window)
     {
         auto* activity = find<QComboBox>(window, "activity");
         activity->setFocus();
         QTest::keyClick(activity, Qt::Key_Down);
         retype(find<QSpinBox>(window, "questions"), u"25"_s);
+        retype(find<QSpinBox>(window, "pupils"), u"3"_s);
         auto* mark = find<QComboBox>(window, "mark");
         mark->setFocus();
         QTest::keyClick(mark, Qt::Key_Down);
@@ -87,6 +66,7 @@ class TestSheetWindow : public QObject {
         sheets::SheetOptions options;
         options.activity = sheets::Activity::Choose;
         options.questions = 25;
+        options.pupils = 3;
         options.mark = sheets::DigitMark::Underline;
         options.school = u"مدرسة النور"_s;
         options.className = u"السادس ب"_s;
@@ -117,12 +97,13 @@ private Q_SLOTS:
             return QString(saved);
         });
         QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
-        QTRY_COMPARE(suggested, u"ورقة-17.pdf"_s); // a shortcut clicks its button a moment later
+        QTRY_COMPARE(suggested,
+                     u"اوراق-17-19.pdf"_s); // a shortcut clicks its button a moment later
         QVERIFY(QFile::exists(saved));
         QVERIFY(find<QLabel>(window, "status")->text().contains(u"window.pdf"_s));
 
         const QString direct = dir_.filePath(u"direct.pdf"_s);
-        QCOMPARE(sheets::writeSheetPdf(sheets::makeSheet(expected()), direct), QString());
+        QCOMPARE(sheets::writeSheetsPdf(sheets::makeClassSet(expected()), direct), QString());
         const QString text = pdfText(saved);
         QStringList words;
         for (const Word& word : pdfWords(saved)) {
@@ -130,6 +111,7 @@ private Q_SLOTS:
         }
         QVERIFY(words.contains(u"(٢٥)"_s) && !words.contains(u"(٢٦)"_s));
         QVERIFY(words.contains(u"٠,٠٠٧"_s) && !text.contains(u'0'));
+        QCOMPARE(text.count(u'\f'), 3 + 1); // three sheets, their keys on one page
         QCOMPARE(text, pdfText(direct));
 
         // Printing draws the same sheet on the printer the dialog set up.
@@ -157,14 +139,14 @@ private Q_SLOTS:
         sheets::SheetWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        fillIn(window); // 25 questions and a key: two pages
+        fillIn(window); // three sheets of 25 questions and their keys: four pages
         QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
         QTRY_VERIFY(window.findChild<QPrintPreviewDialog*>(u"previewDialog"_s) != nullptr);
         auto* dialog = window.findChild<QPrintPreviewDialog*>(u"previewDialog"_s);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         auto* pages = dialog->findChild<QPrintPreviewWidget*>();
         QVERIFY(pages != nullptr);
-        QTRY_COMPARE(pages->pageCount(), 2);
+        QTRY_COMPARE(pages->pageCount(), 4);
         dialog->close();
     }
 
@@ -226,19 +208,37 @@ private Q_SLOTS:
         QVERIFY((*buddy)->geometry().left() >= activity->geometry().right());
         activity->setFocus();
         QStringList reached;
-        for (int i = 0; i < 13; ++i) {
+        for (int i = 0; i < 14; ++i) {
             reached.append(QApplication::focusWidget()->objectName());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(reached,
-                 (QStringList{u"activity"_s, u"questions"_s, u"mark"_s, u"digits"_s, u"separator"_s,
-                              u"school"_s, u"className"_s, u"nameLine"_s, u"answerKey"_s,
-                              u"sheetNumber"_s, u"preview"_s, u"print"_s, u"savePdf"_s}));
+        QCOMPARE(reached, (QStringList{u"activity"_s, u"questions"_s, u"pupils"_s, u"mark"_s,
+                                       u"digits"_s, u"separator"_s, u"school"_s, u"className"_s,
+                                       u"nameLine"_s, u"answerKey"_s, u"sheetNumber"_s,
+                                       u"preview"_s, u"print"_s, u"savePdf"_s}));
         for (const QString& name : reached) {
             QVERIFY2(!window.findChild<QWidget*>(name)->accessibleName().isEmpty() ||
                          window.findChild<QAbstractButton*>(name) != nullptr,
                      qPrintable(name));
         }
+    }
+
+    // The header fields take no more than fits; a class set keeps to the sheet numbers.
+    void controlsKeepToWhatFits()
+    {
+        sheets::SheetWindow window;
+        for (const char* field : {"school", "className"}) {
+            auto* edit = find<QLineEdit>(window, field);
+            edit->setText(QString(300, QChar(u'م')));
+            QCOMPARE(edit->text().size(), sheets::kWindowHeaderText);
+        }
+        auto* number = find<QSpinBox>(window, "sheetNumber");
+        number->setValue(999999999);
+        find<QSpinBox>(window, "pupils")->setValue(30);
+        QCOMPARE(number->value(), 999999970);
+        QCOMPARE(window.options().sheetNumber + 29, sheets::kMaxSheetNumber);
+        find<QSpinBox>(window, "pupils")->setValue(1);
+        QCOMPARE(number->maximum(), 999999999);
     }
 };
 

@@ -27,28 +27,28 @@ QString exerciseViolation(const ExerciseScreen& screen)
 {
     static const QRegularExpression kDigit(u"^[0-9]$"_s);
     static const QRegularExpression kWhole(u"^ و(0|[1-9][0-9]{0,2})$"_s);
-    const PlaceValueQuestion& q = screen.question();
+    const core::PlaceValueQuestion& q = screen.question();
     struct Place {
         const tk::Label* label;
         float digit;
         float divisor;
     };
     const std::array<Place, 3> places = {
-        Place{screen.Label1, q.ThousandthsDigit, kThousandthsDivisor},
-        Place{screen.Label2, q.HundredthsDigit, kHundredthsDivisor},
-        Place{screen.Label3, q.TenthsDigit, kTenthsDivisor}};
+        Place{screen.Label1, q.ThousandthsDigit, core::kThousandthsDivisor},
+        Place{screen.Label2, q.HundredthsDigit, core::kHundredthsDivisor},
+        Place{screen.Label3, q.TenthsDigit, core::kTenthsDivisor}};
     const Place* red = nullptr;
     for (const Place& place : places) {
         const QString& caption = place.label->caption();
-        if (!kDigit.match(caption).hasMatch() || caption != FormatNumber(place.digit)) {
+        if (!kDigit.match(caption).hasMatch() || caption != core::FormatNumber(place.digit)) {
             return u"digit caption \"%1\" for %2"_s.arg(caption).arg(place.digit);
         }
-        if (place.label->textColour() == kChosenDigitColour) {
+        if (place.label->textColour() == core::kChosenDigitColour) {
             if (red != nullptr) {
                 return u"two red digits"_s;
             }
             red = &place;
-        } else if (place.label->textColour() != kDigitColour) {
+        } else if (place.label->textColour() != core::kDigitColour) {
             return u"digit colour %1"_s.arg(place.label->textColour(), 0, 16);
         }
     }
@@ -58,14 +58,14 @@ QString exerciseViolation(const ExerciseScreen& screen)
     if (q.ChosenDigit < 1 || q.ChosenDigit > 9 || q.ChosenDigit != red->digit) {
         return u"red %1 is not the chosen digit %2"_s.arg(red->digit).arg(q.ChosenDigit);
     }
-    if (q.CorrectAnswer != placeValue(q.ChosenDigit, red->divisor)) {
+    if (q.CorrectAnswer != core::placeValue(q.ChosenDigit, red->divisor)) {
         return u"answer %1 for %2 over %3"_s.arg(q.CorrectAnswer)
             .arg(q.ChosenDigit)
             .arg(red->divisor);
     }
     const QString& wholeCaption = screen.Label4->caption();
     if (!kWhole.match(wholeCaption).hasMatch() || q.WholePart < 0 || q.WholePart > 999 ||
-        wholeCaption != wholePartCaption(q.WholePart)) {
+        wholeCaption != core::wholePartCaption(q.WholePart)) {
         return u"whole part caption \"%1\" for %2"_s.arg(wholeCaption).arg(q.WholePart);
     }
     const bool feedbackShown = !screen.Label9->isHidden();
@@ -73,8 +73,8 @@ QString exerciseViolation(const ExerciseScreen& screen)
         return feedbackShown ? u"feedback shown while the timer is stopped"_s
                              : u"feedback hidden while the timer runs"_s;
     }
-    if (feedbackShown && screen.Label9->caption() != FeedbackText(true, q.CorrectAnswer) &&
-        screen.Label9->caption() != FeedbackText(false, q.CorrectAnswer)) {
+    if (feedbackShown && screen.Label9->caption() != core::FeedbackText(true, q.CorrectAnswer) &&
+        screen.Label9->caption() != core::FeedbackText(false, q.CorrectAnswer)) {
         return u"feedback \"%1\" for %2"_s.arg(screen.Label9->caption()).arg(q.CorrectAnswer);
     }
     return {};
@@ -82,13 +82,13 @@ QString exerciseViolation(const ExerciseScreen& screen)
 
 QString candidatesViolation(const Form3& screen)
 {
-    const PlaceValueQuestion& q = screen.question();
+    const core::PlaceValueQuestion& q = screen.question();
     int right = 0;
-    for (const auto& [label, divisor] :
-         {std::pair{screen.Label6, kThousandthsDivisor},
-          std::pair{screen.Label7, kHundredthsDivisor}, std::pair{screen.Label8, kTenthsDivisor}}) {
-        const float value = placeValue(q.ChosenDigit, divisor);
-        if (label->caption() != FormatNumber(value)) {
+    for (const auto& [label, divisor] : {std::pair{screen.Label6, core::kThousandthsDivisor},
+                                         std::pair{screen.Label7, core::kHundredthsDivisor},
+                                         std::pair{screen.Label8, core::kTenthsDivisor}}) {
+        const float value = core::placeValue(q.ChosenDigit, divisor);
+        if (label->caption() != core::FormatNumber(value)) {
             return u"candidate \"%1\" for %2"_s.arg(label->caption()).arg(q.ChosenDigit);
         }
         right += value == q.CorrectAnswer ? 1 : 0;
@@ -102,7 +102,7 @@ QString candidatesViolation(const Form3& screen)
 QString readingViolation(const Form5& screen)
 {
     static const QRegularExpression kQuestion(u"^(0|[1-9][0-9]{0,2})و(0|[1-9][0-9]{0,2})$"_s);
-    const ReadingNumbers& n = screen.numbers();
+    const core::ReadingNumbers& n = screen.numbers();
     if (n.OneDigit < 0 || n.OneDigit > 9 || n.TwoDigitA < 0 || n.TwoDigitA > 98 ||
         n.ThreeDigit < 0 || n.ThreeDigit > 998 || n.TwoDigitB < 0 || n.TwoDigitB > 98 ||
         n.QuestionKind < 0 || n.QuestionKind > 9) {

@@ -23,6 +23,17 @@ Form4& TestProgram::reachMenu()
     return screens.get<Form4>();
 }
 
+tk::Screen& TestProgram::reachScreen(const QString& name)
+{
+    Form4& menu = reachMenu();
+    tk::Screen* target = screenNamed(name);
+    if (target == nullptr) {
+        qFatal("no screen named %s", qPrintable(name));
+    }
+    SwitchScreen(menu, *target);
+    return *target;
+}
+
 QList<tk::Screen*> TestProgram::allScreens()
 {
     QList<tk::Screen*> all;

@@ -36,6 +36,8 @@ public:
 
     // The run up to the menu, as the splash timer leaves it.
     Form4& reachMenu();
+    // The screen with this name, reached from the menu as a pupil reaches it.
+    tk::Screen& reachScreen(const QString& name);
     // All five screens, made if they were not yet.
     QList<tk::Screen*> allScreens();
     // The screen with this name (its class's name), made if it was not yet; nullptr for an

@@ -8,12 +8,9 @@
 #include "toolkit/screen.h"
 
 #include <QApplication>
-#include <QImage>
 #include <QObject>
 #include <QPoint>
 #include <QWidget>
-
-#include <algorithm>
 
 template <typename Control> Control* control(const QObject* screen, const QString& name)
 {
@@ -36,30 +33,4 @@ inline QList<tk::Screen*> visibleScreens()
 inline QPoint centreOf(const QWidget* widget)
 {
     return widget->rect().center();
-}
-
-// Whether each control, from left to right, paints some ink, and none reaches the next one's.
-inline bool inkStandsApart(const QList<QWidget*>& leftToRight)
-{
-    int inkEnd = -1;
-    for (QWidget* control : leftToRight) {
-        QImage image(control->size(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        control->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-        int first = image.width();
-        int last = -1;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (qAlpha(image.pixel(x, y)) > 0) {
-                    first = std::min(first, x);
-                    last = std::max(last, x);
-                }
-            }
-        }
-        if (last < first || control->x() + first <= inkEnd + 1) {
-            return false;
-        }
-        inkEnd = control->x() + last;
-    }
-    return true;
 }

@@ -2,12 +2,14 @@
 # SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# placevalue.exe is one GUI-subsystem program that needs no DLL beyond those Windows itself
-# ships, and carries its version record (1.00) and its icon.
-# Usage: check_executable.sh PLACEVALUE_EXE VERSION
+# A program (placevalue.exe, placevalue-sheets.exe) is one GUI-subsystem executable that needs no
+# DLL beyond those Windows itself ships, and carries its version record (1.00) and its icon; with
+# MAX_BYTES, it is no larger.
+# Usage: check_executable.sh EXE VERSION [MAX_BYTES]
 set -euo pipefail
 exe=$1
 version=$2
+max_bytes=${3:-}
 
 fail() {
     echo "FAIL: $*" >&2
@@ -37,9 +39,11 @@ grep -qx "$version" <<< "$strings" || fail "the version record lacks $version"
 # The resource types at the top of the resource tree: 14 is an icon group, 16 a version record.
 types=$(sed -n '/rsrc Resource Directory/,$p' <<< "$headers" | awk '/^[0-9a-f]+   Entry/ {sub(",", "", $4); print $4}')
 grep -qx '0x00000e' <<< "$types" || fail "no icon in the resources"
+# Qt's windows take their taskbar icon from the icon named IDI_ICON1.
+grep -q 'IDI_ICON1' <<< "$strings" || fail "the icon is not named IDI_ICON1"
 grep -qx '0x000010' <<< "$types" || fail "no version record in the resources"
 
 size=$(stat -c %s "$exe")
-echo "placevalue.exe: $size bytes"
-[ "$size" -le $((20 * 1024 * 1024)) ] || fail "$exe is $size bytes, over 20 MiB"
+echo "$(basename "$exe"): $size bytes"
+[ -z "$max_bytes" ] || [ "$size" -le "$max_bytes" ] || fail "$exe is $size bytes, over $max_bytes"
 echo "PASS"

@@ -22,6 +22,12 @@ cleanup() {
     [ -n "${program_pid:-}" ] && kill "$program_pid" 2> /dev/null
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2> /dev/null
     wait 2> /dev/null
+    # A Wine prefix of the check's own: its server, which writes the registry into it as it
+    # ends, is gone before the prefix goes.
+    if [ "${WINEPREFIX:-}" = "$scratch/wine" ]; then
+        wineserver -k 2> /dev/null
+        wineserver -w 2> /dev/null
+    fi
     rm -rf "$scratch"
 }
 trap cleanup EXIT

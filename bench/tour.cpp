@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "tour.h"
+
+#include "support/design_table.h"
+#include "watched_process.h"
+
+#include <X11/keysym.h>
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+constexpr double kFeedbackWaitMs = 3300; // the feedback shows for three seconds
+constexpr double kSettleMs = 300;
+
+ScreenPoint centre(const design::Box& box)
+{
+    return {box.centreXPixels(), box.centreYPixels()};
+}
+
+} // namespace
+
+ScreenPoint centreOf(const char* screen, const char* control)
+{
+    return centre(design::control(screen, control).box);
+}
+
+ScreenPoint clickFor(const char* screen, const char* click)
+{
+    return centre(design::clickedFor(screen, click).box);
+}
+
+Window nextScreen(XWatcher& display, int expectedWidth)
+{
+    const Window window = display.waitForMap(kTimeoutMs);
+    display.waitForFullFrame(window, kTimeoutMs);
+    if (display.size(window).first != expectedWidth) {
+        throw std::runtime_error("an unexpected window was mapped (width " +
+                                 std::to_string(display.size(window).first) + ")");
+    }
+    display.focus(window);
+    return window;
+}
+
+Window openFrom(XWatcher& display, Window from, ScreenPoint entry, int expectedWidth)
+{
+    display.click(from, entry.x, entry.y);
+    return nextScreen(display, expectedWidth);
+}
+
+void tour(XWatcher& display, const WatchedProcess& process)
+{
+    const auto stage = [&](const char* name) {
+        std::fprintf(stderr, "    %-16s peak %6.1f MiB %s\n", name,
+                     static_cast<double>(process.peakResidentKiB()) / 1024.0,
+                     process.residentParts().c_str());
+    };
+    stage("splash");
+    const Window menu = nextScreen(display, 800); // after the splash's three seconds
+    stage("menu");
+
+    const Window write = openFrom(display, menu, clickFor("Form4", "Form2"), 800);
+    const ScreenPoint answerBox = centreOf("Form2", "Text1");
+    const ScreenPoint button = clickFor("Form2", "answer");
+    for (const char* answer : {"0.5", "0.05"}) {
+        display.click(write, answerBox.x, answerBox.y);
+        display.type(answer);
+        display.click(write, button.x, button.y);
+        display.idle(kFeedbackWaitMs);
+    }
+    stage("write exercise");
+    openFrom(display, write, clickFor("Form2", "Form4"), 800);
+
+    const Window choose = openFrom(display, menu, clickFor("Form4", "Form3"), 800);
+    for (const ScreenPoint candidate : {centreOf("Form3", "Label6"), centreOf("Form3", "Label7")}) {
+        display.moveTo(choose, candidate.x, candidate.y);
+        display.click(choose, candidate.x, candidate.y);
+        display.idle(kFeedbackWaitMs);
+    }
+    stage("choose exercise");
+    openFrom(display, choose, clickFor("Form3", "Form4"), 800);
+
+    const Window reading = openFrom(display, menu, clickFor("Form4", "Form5"), 792);
+    for (int i = 0; i < 5; ++i) {
+        display.key(XK_Return);
+        display.idle(100);
+    }
+    stage("reading practice");
+    openFrom(display, reading, clickFor("Form5", "Form4"), 800);
+    display.idle(kSettleMs);
+    stage("menu again");
+}
