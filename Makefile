@@ -135,3 +135,42 @@ windows-test: windows
 windows-screenshots: windows-test
 	@WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine $(WINE_ENV) WINEQT_QPA_PLATFORM=offscreen \
 		wine $(WIN_BUILD)/tests/render_screens.exe docs/screens/windows
+
+# The browser (see "In a browser" in README.md): a static Qt for WebAssembly is built once per
+# machine into a cache folder (scripts/build-web-qt, about half an hour the first time); then the
+# program is cross-built with Emscripten, optimised for size, and its web site made in
+# $(WEB_BUILD)/site, a folder of static files for any web server.
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8080
+# Emscripten as Qt expects it (a folder of links inside the Qt folder), and Debian's Node.js
+# modules for its JavaScript optimiser.
+WEB_ENV = EMSDK=$$qt/emsdk NODE_PATH=/usr/share/nodejs
+
+.PHONY: web web-configure web-serve web-test web-bench
+
+web-configure:
+	@scripts/install-deps web
+	@qt=$$(scripts/build-web-qt) && $(WEB_ENV) $$qt/bin/qt-cmake -S . -B $(WEB_BUILD) -G Ninja \
+		-DCMAKE_BUILD_TYPE=MinSizeRel -DPLACEVALUE_TESTS=OFF > /dev/null
+
+# build-web/site/: index.html, start.js, placevalue.js and .wasm, qtloader.js, the icons, the
+# manifest, the service worker sw.js and ended.html.
+web: web-configure
+	@qt=$$(scripts/build-web-qt 2>/dev/null) && $(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) \
+		--target web_site
+
+# Serves the site on http://localhost:$(WEB_PORT)/ until Ctrl+C.
+web-serve: web
+	@node scripts/serve-web.mjs $(WEB_BUILD)/site $(WEB_PORT)
+
+# The site in Debian's Chromium, headless, driven by playwright-core (tests/web/), which
+# downloads no browser of its own.
+web-test: web
+	@cd tests/web && npm ci --no-audit --no-fund --loglevel=error
+	@WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site node --test --test-concurrency=1 tests/web/
+
+# Bytes of a first visit, time to the first frame cold and from the service worker, memory after
+# a tour (bench/web-load.mjs).
+web-bench: web
+	@cd tests/web && npm ci --no-audit --no-fund --loglevel=error
+	@WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site node bench/web-load.mjs

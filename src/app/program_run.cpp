@@ -44,6 +44,7 @@ int runPlaceValueProgram(int argc, char** argv)
     QApplication application(argc, argv);
     setUpApplication();
     tk::platform::routeEndRequestsToEndProgram();
+    tk::platform::adaptToDevice();
 
     ScreenDirectory screens;
     screens.start();

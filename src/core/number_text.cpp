@@ -3,21 +3,61 @@
 
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <string>
 
 namespace core {
 
-QString FormatNumber(double value, const core::NumberWriting& writing)
+namespace {
+
+// Number text through <charconv> where the C++ library has it for floating point; else (the
+// browser build's library) through the C library, whose numbers are those of the "C" locale
+// there, as <charconv>'s are everywhere.
+#if defined(__cpp_lib_to_chars)
+// The text of `value` with at most `precision` significant digits, as printf's "%.*g".
+std::string generalText(double value, int precision)
 {
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 7);
-    return writing.write(std::string_view(buffer.data(), result.ptr - buffer.data()));
+                                      std::chars_format::general, precision);
+    return {buffer.data(), result.ptr};
+}
+
+// The value of a text of digits and an exponent ("305e-3"); false when it is out of range.
+bool readScientific(const std::string& text, double& value)
+{
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec != std::errc::result_out_of_range;
+}
+#else
+std::string generalText(double value, int precision)
+{
+    std::array<char, 64> buffer{};
+    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*g", precision, value);
+    return {buffer.data(), static_cast<std::size_t>(std::max(length, 0))};
+}
+
+bool readScientific(const std::string& text, double& value)
+{
+    errno = 0;
+    value = std::strtod(text.c_str(), nullptr);
+    return errno != ERANGE;
+}
+#endif
+
+} // namespace
+
+QString FormatNumber(double value, const core::NumberWriting& writing)
+{
+    return writing.write(generalText(value, 7));
 }
 
 namespace {
@@ -173,10 +213,7 @@ template <typename Writing> double readNumber(QStringView text, Writing& writing
     }
     const std::string canonical = digits + 'e' + std::to_string(pointShift + exponent);
     double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
-    static_cast<void>(end);
-    if (error == std::errc::result_out_of_range) {
+    if (!readScientific(canonical, value)) {
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return sign * value;

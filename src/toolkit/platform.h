@@ -3,8 +3,8 @@
 #pragma once
 
 // What differs between the platforms the program runs on. One implementation per platform
-// (platform_linux.cpp, platform_windows.cpp), chosen by the build; nothing else in the program
-// knows which platform it is on.
+// (platform_linux.cpp, platform_windows.cpp, platform_web.cpp), chosen by the build; nothing else
+// in the program knows which platform it is on.
 
 #include <QString>
 
@@ -21,14 +21,28 @@ bool canShowWindows(int argc, char** argv);
 // application; idempotent.
 void routeEndRequestsToEndProgram();
 
+// Fits the screens to the device once the application exists, before the first screen shows.
+// Nothing to do on a desktop. In a browser the page is the desktop: the screens' 800 x 600 area
+// is scaled to fill the viewport, keeping its proportions, and again whenever the viewport
+// changes (a tablet turned round); every screen keeps its designed size and place in that area;
+// a text box with the focus brings up the device's on-screen keyboard and receives what it types.
+// Idempotent.
+void adaptToDevice();
+
+// The last step of EndProgram, once every timer has stopped and every screen is hidden: leaves
+// the event loop with status 0. In a browser, where a page cannot close its own tab, the page is
+// replaced by one that says that the program has ended, with a button that starts it again, and
+// nothing of the program stays in the tab.
+void leaveProgram();
+
 // Makes the faces the screens are drawn in available to Qt: installed system fonts on Linux;
-// on Windows, which has none of them, the faces compiled into the program are registered.
-// Idempotent; every font the toolkit makes calls it first.
+// on Windows and in a browser, which have none of them, the faces compiled into the program are
+// registered. Idempotent; every font the toolkit makes calls it first.
 void installFaces();
 
 // Whether those faces come with the program, so that every one of them is always there with
-// every letter the program shows: on Windows (compiled in), not on Linux (a machine may lack
-// one, or have an older cut of it).
+// every letter the program shows: on Windows and in a browser (compiled in), not on Linux (a
+// machine may lack one, or have an older cut of it).
 bool facesComeWithTheProgram();
 
 // Lets a program with windows also speak on the command line it was started from: on Windows a
@@ -42,7 +56,7 @@ void makeStandardOutputBinary();
 
 // The folder of Qt's own translations (the texts of its dialogs): Qt's installed folder on
 // Linux; on Windows the programs that show Qt's dialogs compile the ones they need in, under
-// ":/qt-translations".
+// ":/qt-translations"; none in a browser, where no dialog of Qt's is shown.
 QString qtTranslationsFolder();
 
 } // namespace tk::platform

@@ -81,6 +81,13 @@ void routeEndRequestsToEndProgram()
     sigaction(SIGINT, &action, nullptr);
 }
 
+void adaptToDevice() {}
+
+void leaveProgram()
+{
+    QCoreApplication::exit(0);
+}
+
 void installFaces()
 {
     // Amiri, Noto Naskh Arabic and Noto Sans come from Debian's font packages.

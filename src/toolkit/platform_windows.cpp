@@ -5,12 +5,11 @@
 
 #include "toolkit/platform.h"
 
+#include "toolkit/compiled_faces.h"
 #include "toolkit/program.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFontDatabase>
 
 #include <cstdio>
 
@@ -58,19 +57,17 @@ void routeEndRequestsToEndProgram()
     }
 }
 
+void adaptToDevice() {}
+
+void leaveProgram()
+{
+    QCoreApplication::exit(0);
+}
+
 void installFaces()
 {
-    static bool installed = false;
-    if (installed) {
-        return;
-    }
-    installed = true;
-    // The faces, cut down to the letters the program can show, are compiled in (see
-    // src/toolkit/CMakeLists.txt): no Windows PC has them.
-    const QDir faces(QStringLiteral(":/faces"));
-    for (const QString& file : faces.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
-        QFontDatabase::addApplicationFont(faces.filePath(file));
-    }
+    // No Windows PC has the faces: they are compiled in.
+    registerCompiledFaces();
 }
 
 bool facesComeWithTheProgram()

@@ -3,6 +3,7 @@
 
 #include "toolkit/program.h"
 
+#include "toolkit/platform.h"
 #include "toolkit/timer.h"
 
 #include <QApplication>
@@ -69,7 +70,7 @@ void EndProgram()
     if (exitForTests) {
         exitForTests();
     } else {
-        QCoreApplication::exit(0);
+        platform::leaveProgram();
     }
 }
 

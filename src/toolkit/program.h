@@ -10,8 +10,8 @@
 namespace tk {
 
 // Ends the run at once, inside the running handler: stops every timer, hides every screen,
-// lets no further input through and leaves the event loop with status 0. No screen is asked
-// to close; nothing is saved or confirmed.
+// lets no further input through and leaves the event loop with status 0 (in a browser, the
+// page: platform::leaveProgram). No screen is asked to close; nothing is saved or confirmed.
 void EndProgram();
 
 // Whether EndProgram has run.

@@ -1,0 +1,190 @@
+// SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A pupil's tour of the drill in the browser, as on a PC: the first visit, every activity, the
+// end, and a visit without a network. The screens are compared with the Linux gallery
+// (docs/screens): at most 0.75 % of the pixels compared may differ by more than 64 (of 255) in
+// a colour channel. That takes the small differences of anti-aliasing and of hinting: the
+// browser's font engine hints the compiled-in faces otherwise than the Linux desktop, which sets
+// a few small captions one pixel higher or lower (the splash screen's credits: 0.55 %). A whole
+// screen moved by one pixel differs in 1 to 5 % of its pixels, another face in far more.
+
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+
+import { firstFrame, galleryPicture, shot, startBrowser, waitForScreen } from './browser.mjs';
+import { differingShare } from './pictures.mjs';
+import {
+  at, candidate, candidateColours, colours, placeValueText, readNamedAnswer, readRedDigit,
+  redDigit, referenceShapes, verdict,
+} from './screens.mjs';
+
+const kTolerance = 0.0075;
+const kFirstVisitLimit = 5_000_000;
+
+let browser;
+let page;
+let digits;
+let feedbackDigits;
+
+function assertLooksLike(picture, name, x, y, masks = []) {
+  const share = differingShare(picture, x, y, galleryPicture(name), { masks });
+  assert.ok(share <= kTolerance, `${name}: ${(share * 100).toFixed(2)} % of the pixels differ`);
+}
+
+const click = ([x, y]) => page.mouse.click(x, y);
+const typeAnswer = async (text) => {
+  await click(at.writeAnswerBox);
+  await page.keyboard.type(text);
+};
+
+// The number row and the candidates change with every question; so does the feedback.
+const numberRow = { x: 200, y: 130, width: 420, height: 130 };
+const candidateRow = { x: 20, y: 320, width: 770, height: 150 };
+
+before(async () => {
+  browser = await startBrowser();
+  page = await browser.context.newPage();
+  page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
+});
+
+after(async () => {
+  await browser?.close();
+});
+
+test('the first visit shows the splash screen, then the menu three seconds later', async () => {
+  await page.goto(browser.site.url);
+  const splashAt = await firstFrame(page);
+  assertLooksLike(await shot(page), 'splash', 191, 71);
+  const menu = galleryPicture('menu');
+  await waitForScreen(page, (p) => differingShare(p, 0, 0, menu) <= kTolerance, 'menu');
+  const menuAt = await page.evaluate(() => performance.now());
+  // Three seconds after the splash screen was shown, which is a little before its first frame.
+  const after = menuAt - splashAt;
+  assert.ok(after > 2500 && after < 5000, `the menu came ${after} ms after the splash screen`);
+});
+
+test('a first visit transfers at most 5 MB, compressed, and leaves the site offline', async () => {
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  const bytes = browser.site.bytesSent();
+  console.log(`first visit: ${bytes} bytes over the connection`);
+  assert.ok(bytes <= kFirstVisitLimit, `${bytes} bytes`);
+  const kept = await page.evaluate(async () =>
+    (await (await caches.open((await caches.keys())[0])).keys()).map((r) => r.url));
+  assert.ok(kept.some((url) => url.endsWith('/placevalue.wasm')), kept.join(' '));
+  assert.ok(kept.some((url) => url.endsWith('/ended.html')), kept.join(' '));
+});
+
+test('the glyphs of the drill can be read off its screens', async () => {
+  // The digits of the number (72 pt bold) and of the feedback (39.75 pt bold), as the browser
+  // draws them in the same face.
+  const texts = [...'0123456789'];
+  const read = async (pixels, colour) => {
+    const drawn = await referenceShapes(browser.context, browser.site.url, texts, pixels, true,
+                                        colour);
+    return Object.fromEntries(texts.map((digit, i) => [digit, drawn[i]]));
+  };
+  digits = await read(96, colours.red);
+  feedbackDigits = await read(53, colours.feedback);
+});
+
+// The question on the screen: the red digit's place and value.
+async function question() {
+  const picture = await waitForScreen(page, (p) => redDigit(p) !== null && verdict(p) === null,
+                                      'question');
+  const red = redDigit(picture);
+  assert.equal(red.several, false, 'one red digit only');
+  const digit = readRedDigit(picture, red, digits);
+  assert.ok(digit.margin > 0.05, `the red digit reads unclearly: ${JSON.stringify(digit)}`);
+  return { picture, place: red.place, digit: Number(digit.name) };
+}
+
+test('the write exercise judges a right and a wrong answer', async () => {
+  await click(at.menuWrite);
+  const asked = await question();
+  assertLooksLike(asked.picture, 'write-asking', 0, 0, [numberRow]);
+  await typeAnswer(placeValueText(asked.digit, asked.place));
+  await click(at.writeButton);
+  await waitForScreen(page, (p) => verdict(p) === 'right', 'right verdict');
+
+  const next = await question(); // three seconds later
+  await typeAnswer(String(next.digit)); // the digit itself is never its place value
+  await click(at.writeButton);
+  const wrong = await waitForScreen(page, (p) => verdict(p) === 'wrong', 'wrong verdict');
+  const named = readNamedAnswer(wrong, feedbackDigits);
+  assert.equal(named.text, placeValueText(next.digit, next.place), JSON.stringify(named));
+});
+
+test('the answer box takes what an on-screen keyboard types, Arabic-Indic digits too', async () => {
+  await question();
+  await click(at.writeAnswerBox);
+  // The field that brings up a device's keyboard has the page's focus.
+  assert.equal(await page.evaluate(() => document.activeElement.tagName), 'INPUT');
+  await page.keyboard.insertText('٠٫٠٧');
+  await page.evaluate(() => document.activeElement.dispatchEvent(
+    new InputEvent('input', { inputType: 'deleteContentBackward', bubbles: true })));
+  await page.keyboard.insertText('٣');
+  await page.keyboard.press('Control+A');
+  await page.keyboard.press('Control+C');
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '٠٫٠٣');
+  await page.keyboard.press('Backspace');
+  await click(at.writeReturn);
+});
+
+test('the choose exercise: the candidate under the pointer, a right and a wrong choice', async () => {
+  await click(at.menuChoose);
+  const asked = await question();
+  assertLooksLike(asked.picture, 'choose-asking', 0, 0, [numberRow, candidateRow]);
+  await page.mouse.move(...candidate.hundredths);
+  await waitForScreen(page, (p) => candidateColours(p).hundredths === 'hover', 'hover colour');
+  assert.deepEqual(candidateColours(await shot(page)),
+                   { tenths: 'resting', hundredths: 'hover', thousandths: 'resting' });
+  await click(candidate[asked.place]);
+  await waitForScreen(page, (p) => verdict(p) === 'right', 'right verdict');
+
+  const next = await question();
+  const wrongPlace = Object.keys(candidate).find((place) => place !== next.place);
+  await click(candidate[wrongPlace]);
+  const wrong = await waitForScreen(page, (p) => verdict(p) === 'wrong', 'wrong verdict');
+  const named = readNamedAnswer(wrong, feedbackDigits);
+  assert.equal(named.text, placeValueText(next.digit, next.place), JSON.stringify(named));
+  await click(at.chooseReturn);
+});
+
+test('the reading practice poses a new number on Enter', async () => {
+  await click(at.menuReading);
+  const reading = galleryPicture('reading-opening');
+  const numberArea = { x: 60, y: 150, width: 680, height: 320 };
+  const first = await waitForScreen(page,
+    (p) => differingShare(p, 4, 13, reading, { masks: [numberArea] }) <= kTolerance, 'reading');
+  for (let tries = 0; tries < 3; ++tries) {
+    await page.keyboard.press('Enter');
+    const changed = await waitForScreen(page, () => true, 'reading').then((p) =>
+      differingShare(p, 0, 0, first) > 0.005);
+    if (changed) {
+      return;
+    }
+  }
+  assert.fail('Enter posed no new number');
+});
+
+test('the exit label ends the program: the ended page starts it again', async () => {
+  await click(at.readingExit);
+  await page.waitForURL(/ended\.html$/);
+  assert.equal(await page.textContent('h1'), 'انتهى البرنامج');
+  // Nothing of the program is left in the tab: neither its canvas nor its script.
+  assert.equal(await page.evaluate(() => document.querySelector('canvas')), null);
+  assert.equal(await page.evaluate(() => typeof QtLoader), 'undefined');
+  await page.click('#again');
+  await firstFrame(page);
+  assertLooksLike(await shot(page), 'splash', 191, 71);
+});
+
+test('with the network cut a reload starts the program from the service worker', async () => {
+  await browser.site.close();
+  await browser.context.setOffline(true);
+  await page.reload();
+  await firstFrame(page);
+  assertLooksLike(await shot(page), 'splash', 191, 71);
+  assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null));
+});
