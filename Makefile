@@ -98,7 +98,7 @@ bench-sheets: build
 	@bench/run-sheets-bench $(BUILD)
 
 # Windows (see "Windows" in README.md): a static Qt for Windows is built once per machine into
-# a cache folder (scripts/build-windows-qt, about half an hour the first time); then the program
+# a cache folder (scripts/build-windows-qt, about a quarter of an hour the first time); then the program
 # is cross-built with MinGW-w64 into $(WIN_BUILD), and its tests run under Wine.
 WIN_BUILD ?= build-windows
 WIN_TOOLCHAIN := $(CURDIR)/packaging/windows/toolchain-mingw-w64.cmake
@@ -137,7 +137,7 @@ windows-screenshots: windows-test
 		wine $(WIN_BUILD)/tests/render_screens.exe docs/screens/windows
 
 # The browser (see "In a browser" in README.md): a static Qt for WebAssembly is built once per
-# machine into a cache folder (scripts/build-web-qt, about half an hour the first time); then the
+# machine into a cache folder (scripts/build-web-qt, about seven minutes the first time); then the
 # program is cross-built with Emscripten, optimised for size, and its web site made in
 # $(WEB_BUILD)/site, a folder of static files for any web server.
 WEB_BUILD ?= build-web
