@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {
@@ -36,8 +37,21 @@ const std::array<core::NumberWriting, 6> kWritings = {
     core::NumberWriting(U'\u06F0', U'\U0001E95E'), // Persian digits, a separator beyond the BMP
 };
 
-// The typed number's grammar, written out plainly: blanks dropped and the writing's digits and
-// separator turned into 0 to 9 and "." first, then the longest leading sign, digits with at
+// The zero of the run of ten digits the character belongs to, if it is a digit every writing
+// reads (Arabic-Indic, extended Arabic-Indic) or one of the writing's own.
+std::optional<char32_t> zeroOf(char32_t c, const core::NumberWriting& writing)
+{
+    for (const char32_t zero : {U'\u0660', U'\u06F0', writing.zeroDigit()}) {
+        if (c - zero < 10U) {
+            return zero;
+        }
+    }
+    return std::nullopt;
+}
+
+// The typed number's grammar, written out plainly: blanks dropped, and the writing's digits and
+// separator, the Arabic-Indic digits of both sets and the Arabic separator ٫, turned into 0 to 9
+// and "." first, then the longest leading sign, digits with at
 // most one point and exponent, read by the C library.
 double referenceReading(const QString& text, const core::NumberWriting& writing)
 {
@@ -46,9 +60,10 @@ double referenceReading(const QString& text, const core::NumberWriting& writing)
         if (c == U' ' || c == U'\t' || c == U'\n') {
             continue;
         }
-        if (c - writing.zeroDigit() < 10U) {
-            compact.append(QChar(static_cast<char16_t>(u'0' + (c - writing.zeroDigit()))));
-        } else if (c == writing.separator()) {
+        const std::optional<char32_t> zero = zeroOf(c, writing);
+        if (zero) {
+            compact.append(QChar(static_cast<char16_t>(u'0' + (c - *zero))));
+        } else if (c == writing.separator() || c == U'\u066B') {
             compact.append(QLatin1Char('.'));
         } else if (c > 0xFFFF) {
             compact.append(QChar(u'\uFFFD')); // any character the grammar does not know

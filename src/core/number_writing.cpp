@@ -13,9 +13,6 @@ namespace core {
 
 namespace {
 
-constexpr char32_t kArabicIndicZero = U'\u0660';
-constexpr char32_t kArabicDecimalSeparator = U'\u066B';
-
 bool startsTenDigits(char32_t zero) noexcept
 {
     for (char32_t k = 0; k < 10; ++k) {
