@@ -158,6 +158,32 @@ private Q_SLOTS:
         QVERIFY(matchesAnswer(ReadTypedNumber(sevenHundredths, writing), answer));
     }
 
+    // A version's point is no decimal separator; among Arabic-Indic digits it is written ٫,
+    // since a point looks like their zero.
+    void versionsKeepTheirPointApartFromTheZero_data()
+    {
+        QTest::addColumn<core::NumberWriting>("writing");
+        QTest::addColumn<QString>("version");
+        using core::DigitSet;
+        using core::SeparatorKind;
+        QTest::newRow("western, comma")
+            << core::NumberWriting(DigitSet::Western, SeparatorKind::Comma) << u"1.00"_s;
+        QTest::newRow("western, Arabic separator")
+            << core::NumberWriting(DigitSet::Western, SeparatorKind::ArabicDecimal) << u"1.00"_s;
+        QTest::newRow("Arabic-Indic, point")
+            << core::NumberWriting(DigitSet::ArabicIndic, SeparatorKind::Point) << u"١٫٠٠"_s;
+        QTest::newRow("Arabic-Indic, comma")
+            << core::NumberWriting(DigitSet::ArabicIndic, SeparatorKind::Comma) << u"١٫٠٠"_s;
+        QTest::newRow("extended Arabic-Indic") << core::NumberWriting(U'\u06F0', U'.') << u"۱٫۰۰"_s;
+        QTest::newRow("Chakma") << core::NumberWriting(U'\U00011136', U',') << u"𑄷.𑄶𑄶"_s;
+    }
+    void versionsKeepTheirPointApartFromTheZero()
+    {
+        QFETCH(core::NumberWriting, writing);
+        QFETCH(QString, version);
+        QCOMPARE(writing.writeVersion("1.00"), version);
+    }
+
     void feedbackTexts_data()
     {
         QTest::addColumn<bool>("right");

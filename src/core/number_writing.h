@@ -64,6 +64,11 @@ public:
     QString write(std::string_view plain) const;
     // A whole number's plain digits, in this writing.
     QString writeWhole(long long whole) const;
+    // A version ("1.00") or a year in this writing's digits. A version's point separates its
+    // parts and is no decimal separator: it stays "." whatever the writing's separator, but among
+    // Arabic-Indic digits of either set, whose zero a point cannot be told from (١.٠٠ reads as
+    // ١٠٠٠), it is written ٫ as those writings write it.
+    QString writeVersion(std::string_view plain) const;
 
     // The value of a digit of this writing or of the universal ones; -1 for any other
     // character.
@@ -85,6 +90,8 @@ public:
     bool operator==(const NumberWriting&) const = default;
 
 private:
+    QString written(std::string_view plain, char32_t point) const;
+
     char32_t zero_ = U'0';
     char32_t separator_ = U'.';
 };
