@@ -3,8 +3,9 @@
 
 // Reading a typed answer: any text, read as UTF-8 under each of several writings (plain, the
 // Arabic-Indic digits with the Arabic separator, a comma, digits beyond the Basic Multilingual
-// Plane), must give a number (never NaN), the same number an independent reading of the same
-// grammar gives, and a defined comparison with every answer the exercises can ask for.
+// Plane), each also reading the Arabic-Indic digits of both sets and ٫, must give a number
+// (never NaN), the same number an independent reading of the same grammar gives, and a defined
+// comparison with every answer the exercises can ask for.
 
 #include "core/number_text.h"
 #include "core/place_value_question.h"
@@ -51,8 +52,8 @@ std::optional<char32_t> zeroOf(char32_t c, const core::NumberWriting& writing)
 
 // The typed number's grammar, written out plainly: blanks dropped, and the writing's digits and
 // separator, the Arabic-Indic digits of both sets and the Arabic separator ٫, turned into 0 to 9
-// and "." first, then the longest leading sign, digits with at
-// most one point and exponent, read by the C library.
+// and "." first, then the longest leading sign, digits with at most one point and exponent, read
+// by the C library.
 double referenceReading(const QString& text, const core::NumberWriting& writing)
 {
     QString compact;
