@@ -38,7 +38,7 @@ write_sheet() {
     windows_name="Z:${2//\//\\}"
     LC_ALL=$1 wine "$exe" --activity write --questions 10 --seed 28 --digits western \
         --separator point --school "$school" --class "$class" --output "$windows_name" \
-        2> "$scratch/err" || fail "under $1 the sheet was not written ($(tr -d '\r' < "$scratch/err"))"
+        2> "$scratch/err" || fail "under $1 no sheet was written: $(tr -d '\r' < "$scratch/err")"
 }
 write_sheet ar_EG.UTF-8 "$scratch/arabic.pdf"
 write_sheet fr_FR.UTF-8 "$scratch/ورقة $class.pdf"
@@ -50,10 +50,11 @@ write_sheet fr_FR.UTF-8 "$scratch/ورقة $class.pdf"
 
 for sheet in arabic "ورقة $class"; do
     pdftoppm -f 1 -l 1 -r 72 -png -singlefile "$scratch/$sheet.pdf" "$scratch/$sheet"
-    ! pdftotext -f 1 -l 1 "$scratch/$sheet.pdf" - | grep -q '?' ||
-        fail "the header of $sheet.pdf lost letters: $(pdftotext -f 1 -l 1 "$scratch/$sheet.pdf" - | head -n 3)"
+    pdftotext -f 1 -l 1 "$scratch/$sheet.pdf" "$scratch/$sheet.txt"
+    ! grep -q '?' "$scratch/$sheet.txt" ||
+        fail "the header of $sheet.pdf lost letters: $(head -n 1 "$scratch/$sheet.txt")"
 done
 differing=$(compare -metric AE "$scratch/arabic.png" "$scratch/ورقة $class.png" null: 2>&1) || true
 [ "$differing" = 0 ] ||
-    fail "the page written under code page 1252 differs from the one under 1256 in $differing pixels"
+    fail "the page written under code page 1252 differs in $differing pixels from that under 1256"
 echo "placevalue-sheets.exe under Wine: Arabic arguments and file names survive code page 1252"
