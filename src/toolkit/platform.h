@@ -7,6 +7,7 @@
 // in the program knows which platform it is on.
 
 #include <QString>
+#include <QStringList>
 
 namespace tk::platform {
 
@@ -14,6 +15,11 @@ namespace tk::platform {
 // X11 and Wayland without DISPLAY or WAYLAND_DISPLAY, unless a Qt platform is chosen
 // (QT_QPA_PLATFORM or -platform).
 bool canShowWindows(int argc, char** argv);
+
+// The arguments the program was started with, after its name, as the system holds them: on
+// Windows the UTF-16 command line (argv is in the ANSI code page, which cannot hold Arabic on a
+// French or English Windows); elsewhere argv in the locale's encoding. Needs no application.
+QStringList commandLineArguments(int argc, char** argv);
 
 // Routes the platform's requests to end the run into EndProgram, through the event loop:
 // SIGTERM and SIGINT on Linux, the end of the session (log-off, shut-down) on Windows. A close

@@ -131,6 +131,12 @@ bool facesComeWithTheProgram()
     return true;
 }
 
+// A page has no command line.
+QStringList commandLineArguments(int /*argc*/, char** /*argv*/)
+{
+    return {};
+}
+
 void attachToStartingConsole() {}
 
 void makeStandardOutputBinary() {}

@@ -18,6 +18,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 namespace tk::platform {
 
 namespace {
@@ -46,6 +48,21 @@ public:
 bool canShowWindows(int /*argc*/, char** /*argv*/)
 {
     return true;
+}
+
+QStringList commandLineArguments(int /*argc*/, char** /*argv*/)
+{
+    QStringList arguments;
+    int count = 0;
+    LPWSTR* const words = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (words == nullptr) {
+        return arguments;
+    }
+    for (int i = 1; i < count; ++i) {
+        arguments.append(QString::fromWCharArray(words[i]));
+    }
+    LocalFree(static_cast<HLOCAL>(words));
+    return arguments;
 }
 
 void routeEndRequestsToEndProgram()
