@@ -49,11 +49,14 @@ struct SheetQuestion {
     core::PlaceValueQuestion question;
     QString wholePart;                    // the caption of Label4: a blank, waw, the whole part
     std::array<QString, 3> decimalDigits; // tenths, hundredths, thousandths (reading order)
-    int markedDigit = 0;                  // index into decimalDigits: 0 tenths, 2 thousandths
-    std::array<QString, 3> candidates;    // choose: the digit as thousandths, hundredths, tenths
+    std::array<QString, 3> candidates;    // choose: core::choiceValues, as thousandths first
     QString answer;                       // the right answer; none for reading
     QString reading;                      // read: text(P), waw, text(Q)
 };
+
+// The index into decimalDigits of the marked digit, the one at the question's chosen place
+// (0 the tenths, 2 the thousandths).
+int markedDigit(const SheetQuestion& item);
 
 struct Sheet {
     SheetOptions options; // sheetNumber is this sheet's own
