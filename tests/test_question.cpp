@@ -125,16 +125,17 @@ private Q_SLOTS:
         QCOMPARE(core::FormatNumber(question.CorrectAnswer), texts.at(place));
         QVERIFY(question.CorrectAnswer > 0.0F && question.CorrectAnswer < 1.0F);
         QCOMPARE(board.redLabels(), QList<int>{place + 1});
+        QCOMPARE(question.Place, static_cast<core::DecimalPlace>(place));
         QCOMPARE(board.captions.at(place + 1), d);
         QCOMPARE(board.captions[4], u" و"_s + written(u"305"_s, zero, separator));
         QCOMPARE(board.captions.at((place + 1) % 3 + 1), written(u"0"_s, zero, separator));
         QCOMPARE(core::FeedbackText(false, question.CorrectAnswer),
                  u"الاجابة خاطئة و الاجابة الصحيحة هي "_s + texts.at(place));
-        // Only the divisor of the chosen place gives the stored answer.
+        // The three values offered, thousandths first: only the chosen place's is the answer.
+        const std::array<float, 3> choices = core::choiceValues(question.ChosenDigit);
         for (int other = 0; other < 3; ++other) {
-            QCOMPARE(core::placeValue(question.ChosenDigit, kDivisors.at(other)) ==
-                         question.CorrectAnswer,
-                     other == place);
+            QCOMPARE(choices.at(other), static_cast<float>(digit) / kDivisors.at(other));
+            QCOMPARE(choices.at(other) == question.CorrectAnswer, other == place);
         }
         QCOMPARE(
             core::matchesAnswer(core::ReadTypedNumber(texts.at(place)), question.CorrectAnswer),
@@ -163,6 +164,7 @@ private Q_SLOTS:
         QCOMPARE(board.captions[3], u"8"_s);
         QCOMPARE(board.captions[4], u" و0"_s);
         QCOMPARE(board.redLabels(), QList<int>{3});
+        QCOMPARE(question.Place, core::DecimalPlace::Tenths); // the second attempt's place
         QCOMPARE(question.ThousandthsDigit, 0.0F);
         QCOMPARE(question.WholePart, 0.0F);
         QCOMPARE(question.CorrectAnswer, 8.0F / 10.0F);
@@ -195,6 +197,7 @@ private Q_SLOTS:
             const QList<int> red = board.redLabels();
             QCOMPARE(red.size(), 1);
             const int place = red.front() - 1;
+            QCOMPARE(question.Place, static_cast<core::DecimalPlace>(place));
             ++placesSeen.at(place);
             const std::array<float, 3> digits = {question.ThousandthsDigit,
                                                  question.HundredthsDigit, question.TenthsDigit};
