@@ -11,19 +11,13 @@
 # Usage: check_sheets_code_page_under_wine.sh PLACEVALUE_SHEETS_EXE
 set -euo pipefail
 exe=$1
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-for tool in wine pdftoppm pdftotext compare; do
-    command -v "$tool" > /dev/null || fail "$tool is missing (scripts/install-deps windows)"
-done
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "$0")/../support/checks.sh"
+need windows wine pdftoppm pdftotext compare
 for wanted in fr_FR ar_EG; do
     locale -a | grep -qx "$wanted.utf8" ||
         fail "the locale $wanted.UTF-8 is not generated (scripts/install-deps windows)"
 done
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
 export WINEDEBUG=-all
 if [ -z "${WINEPREFIX:-}" ]; then
     export WINEPREFIX=$scratch/wine
