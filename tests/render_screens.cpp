@@ -104,11 +104,11 @@ void renderReading(ScreenDirectory& screens, ScriptedRandom& random, Gallery& ga
     SwitchScreen(menu, reading);
     gallery.save(reading, QStringLiteral("reading-opening"));
     scriptReading(random, 0, 0, 0, 0, 0); // Enter, kind 0: 0 و 0
-    QTest::keyClick(&reading, Qt::Key_Return);
+    QTest::keyClick(reading.windowHandle(), Qt::Key_Return);
     gallery.save(reading, QStringLiteral("reading-shortest"));
     scriptReading(random, 8, 0, 0, 998, 0); // Enter, kind 8: 998 و 998
     random.script({ScriptedRandom::forValue(998, 999)});
-    QTest::keyClick(&reading, Qt::Key_Return);
+    QTest::keyClick(reading.windowHandle(), Qt::Key_Return);
     gallery.save(reading, QStringLiteral("reading-longest"));
 }
 

@@ -9,6 +9,7 @@
 #include "toolkit/program.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QAccessible>
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -105,6 +106,12 @@ void makeStandardOutputBinary()
 QString qtTranslationsFolder()
 {
     return QStringLiteral(":/qt-translations");
+}
+
+void announceToScreenReader(QObject* focused, const QString& text)
+{
+    QAccessibleValueChangeEvent event(focused, text);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace tk::platform
