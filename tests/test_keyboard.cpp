@@ -180,6 +180,25 @@ private Q_SLOTS:
         QCOMPARE(reading.Label1->caption(), u"42و5"_s);
     }
 
+    // A screen shown again has the focus where it was left, also when activations of screens
+    // hidden in the meantime come late (the platform may deliver them after the switch).
+    void aScreenShownAgainHasItsFocusWhereItWasLeft()
+    {
+        auto& write = static_cast<Form2&>(reach(u"Form2"_s));
+        Form4& menu = program_->screens.get<Form4>();
+        press(write, Qt::Key_Tab);
+        QCOMPARE(focusName(), u"Command1"_s);
+        SwitchScreen(write, menu);
+        SwitchScreen(menu, write);
+        SwitchScreen(write, menu);
+        QCoreApplication::processEvents(); // the late activations
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QCOMPARE(focusName(), u"Form4"_s); // no entry: nothing was pressed from the keyboard
+        SwitchScreen(menu, write);
+        QVERIFY(QTest::qWaitForWindowActive(&write));
+        QCOMPARE(focusName(), u"Command1"_s);
+    }
+
     // Esc ends the run where it did, wherever the focus is, and nowhere else.
     void escKeepsItsMeaningWhereverTheFocusIs_data()
     {

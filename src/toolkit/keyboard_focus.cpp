@@ -147,19 +147,21 @@ void Screen::takeFirstFocus()
 
 void Screen::watchFocusRings(const QWidget& receiver, const QEvent& event)
 {
-    if (receiver.window() != this) {
+    const QEvent::Type type = event.type();
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if ((!press && type != QEvent::KeyPress) || receiver.window() != this) {
         return;
     }
-    if (event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonDblClick) {
+    if (press) {
         // After the press: a ring that goes shrinks its label, which must not happen while the
         // press is on its way to it.
         QMetaObject::invokeMethod(
             qApp, [] { setFocusRingsShown(false); }, Qt::QueuedConnection);
-    } else if (event.type() == QEvent::KeyPress) {
-        const auto& key = static_cast<const QKeyEvent&>(event);
-        if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || focusStepOf(key) != 0) {
-            setFocusRingsShown(true);
-        }
+        return;
+    }
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || focusStepOf(key) != 0) {
+        setFocusRingsShown(true);
     }
 }
 

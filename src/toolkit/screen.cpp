@@ -44,13 +44,16 @@ Screen::Screen(const ScreenDesign& design)
 
 void Screen::setVisible(bool visible)
 {
-    const bool firstShow = visible && !loaded_;
-    if (firstShow) {
+    if (visible && !loaded_) {
         loaded_ = true;
         placeOnFirstShow();
         load();
         Q_EMIT loaded();
         takeFirstFocus();
+    } else if (visible && keptFocus_ != nullptr) {
+        keptFocus_->setFocus(Qt::OtherFocusReason);
+    } else if (!visible) {
+        keptFocus_ = focusWidget();
     }
     QWidget::setVisible(visible);
     if (visible) {

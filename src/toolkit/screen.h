@@ -43,7 +43,9 @@ public:
     bool isLoaded() const { return loaded_; }
 
     // The first show runs load() before the window becomes visible; hiding gives the window's
-    // pixel buffer back (it shrinks to kReleasedPixels) until the next show.
+    // pixel buffer back (it shrinks to kReleasedPixels) until the next show. Shown, the screen
+    // activates its window (it takes the keyboard, as a shown window does on Windows) with the
+    // focus on its first focus, or where it was when it was hidden.
     void setVisible(bool visible) override;
     static constexpr QSize kReleasedPixels{0, 0};
 
@@ -116,6 +118,9 @@ private:
     bool passingOn_ = false;
     QList<QPointer<QWidget>> focusOrder_;
     QPointer<QWidget> firstFocus_;
+    // The focus as the screen was hidden: a hidden window's focus is Qt's to move (an activation
+    // that comes late picks a control of its own), so a screen shown again gives it back.
+    QPointer<QWidget> keptFocus_;
     Announcement* announcement_;
 };
 
