@@ -145,5 +145,12 @@ int main(int argc, char** argv)
     gallery.save(screens.get<Form4>(), QStringLiteral("menu"));
     renderExercises(screens, program.random, gallery);
     renderReading(screens, program.random, gallery);
+    // The menu from the keyboard: two presses of Tab, and the write exercise's entry has the focus.
+    Form4& menu = screens.get<Form4>();
+    SwitchScreen(screens.get<Form5>(), menu);
+    static_cast<void>(QTest::qWaitForWindowActive(&menu));
+    QTest::keyClick(menu.windowHandle(), Qt::Key_Tab);
+    QTest::keyClick(menu.windowHandle(), Qt::Key_Tab);
+    gallery.save(menu, QStringLiteral("menu-keyboard"));
     return gallery.ok() && gallery.coversEveryScreen() ? 0 : 1;
 }

@@ -12,8 +12,9 @@ trap 'rm -rf "$work"' EXIT
 "$2" > "$work/design.json"
 mkdir -m 700 "$work/runtime"
 export HOME="$work" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
-export LC_ALL=C.UTF-8 LANG=C.UTF-8
+export LC_ALL=C.UTF-8 LANG=C.UTF-8 PYTHONDONTWRITEBYTECODE=1
 status=0
+# shellcheck disable=SC2016 # the inner shell expands them
 xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- sh -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     launcher=$!
