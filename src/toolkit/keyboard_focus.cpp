@@ -94,7 +94,8 @@ void paintFocusRing(QPainter& painter, const QRect& around)
         painter.fillRect(outer.right() - thickness + 1, outer.y(), thickness, outer.height(),
                          colour);
     };
-    const QRect outer = around.adjusted(-4, -4, 4, 4);
+    constexpr int kRoom = Label::kFocusRingRoom;
+    const QRect outer = around.adjusted(-kRoom, -kRoom, kRoom, kRoom);
     frame(outer, 2, Qt::white);
     frame(outer.adjusted(2, 2, -2, -2), 1, Qt::black); // one pixel clear of the box
 }

@@ -93,83 +93,82 @@ def verdict(session, frame, answer, right):
     check(told.endswith(answer) != right, f"{told!r} for the answer {answer}")
 
 
-def write_exercise(session, design, names):
-    session.press("Tab")
-    session.focused("push button", design.clicked("Form4", "Form5"))
-    session.press("Tab")
-    session.focused("push button", design.clicked("Form4", "Form2"))
+def step(session, key, role, name=None, description=None):
+    """A key, and where the focus goes."""
+    session.press(key)
+    return session.focused(role, name, description)
+
+
+def open_exercise(session, design, screen, role):
+    """Enter on a menu entry: the exercise's window, its first focus (named by the heading and
+    described by the question), its tree; gives the frame and the right answer."""
     session.press("Return")
-    frame = session.activated(names["Form2"])
-    box = session.focused("text", design.caption("Form2", "Label5"))
-    check_tree(session, design, frame, "Form2")
+    frame = session.activated(design.names[screen])
+    first = session.focused(role, design.caption(screen, "Label5"))
+    check_tree(session, design, frame, screen)
     answer, spoken = read_number(frame)
-    check(box.get_description() == spoken, f"the answer box says {box.get_description()!r}")
+    check(first.get_description() == spoken, f"{role} says {first.get_description()!r}")
+    return frame, answer
+
+
+def back_to_menu(session, design, entry):
+    """Enter on a return label: the menu, with the focus on the entry that was left."""
+    session.press("Return")
+    session.activated(design.names["Form4"])
+    session.focused("push button", design.clicked("Form4", entry))
+
+
+def write_exercise(session, design):
+    step(session, "Tab", "push button", design.clicked("Form4", "Form5"))
+    step(session, "Tab", "push button", design.clicked("Form4", "Form2"))
+    frame, answer = open_exercise(session, design, "Form2", "text")
+    button = design.caption("Form2", "Command1")
     session.type_text("9")
-    session.press("Tab")
-    session.focused("push button", design.caption("Form2", "Command1"))
+    step(session, "Tab", "push button", button)
     session.press("space")
     verdict(session, frame, answer, right=False)
     told = session.announced(lambda name: name.startswith("العدد"), "next question")
     answer, spoken = read_number(frame)
     check(told == spoken, f"announced {told!r}, the screen shows {spoken!r}")
-    session.press("Shift+Tab")
-    session.focused("text", description=spoken)
+    step(session, "Shift+Tab", "text", description=spoken)
     session.type_text(answer)
-    session.press("Tab")
-    session.focused("push button", design.caption("Form2", "Command1"))
+    step(session, "Tab", "push button", button)
     session.press("Return")
     verdict(session, frame, answer, right=True)
-    session.press("Tab")
-    session.focused("push button", design.clicked("Form2", "Form4"))
-    session.press("Return")
-    session.activated(names["Form4"])
-    session.focused("push button", design.clicked("Form4", "Form2"))
+    step(session, "Tab", "push button", design.clicked("Form2", "Form4"))
+    back_to_menu(session, design, "Form2")
 
 
-def choose_exercise(session, design, names):
-    session.press("Left")
-    session.focused("push button", design.clicked("Form4", "Form3"))
-    session.press("Return")
-    frame = session.activated(names["Form3"])
-    heading = session.focused("heading", design.caption("Form3", "Label5"))
-    check_tree(session, design, frame, "Form3")
-    answer, spoken = read_number(frame)
-    check(heading.get_description() == spoken, f"the heading says {heading.get_description()!r}")
-    session.press("Tab")
-    value = session.focused("push button")
+def choose_exercise(session, design):
+    step(session, "Left", "push button", design.clicked("Form4", "Form3"))
+    frame, answer = open_exercise(session, design, "Form3", "heading")
+    value = step(session, "Tab", "push button")
     for _ in range(2):
         if value.get_name() == answer:
             break
-        session.press("Left")
-        value = session.focused("push button")
+        value = step(session, "Left", "push button")
     check(value.get_name() == answer, f"no value {answer} among the three")
     session.press("space")
     verdict(session, frame, answer, right=True)
     back = design.clicked("Form3", "Form4")
     while value.get_name() != back:
-        session.press("Tab")
-        value = session.focused("push button")
-    session.press("Return")
-    session.activated(names["Form4"])
-    session.focused("push button", design.clicked("Form4", "Form3"))
+        value = step(session, "Tab", "push button")
+    back_to_menu(session, design, "Form3")
 
 
-def reading_practice(session, design, names, process):
+def reading_practice(session, design, process):
     for entry in ("Form2", "Form5"):
-        session.press("Right")
-        session.focused("push button", design.clicked("Form4", entry))
+        step(session, "Right", "push button", design.clicked("Form4", entry))
     session.press("Return")
-    frame = session.activated(names["Form5"])
+    frame = session.activated(design.names["Form5"])
     question = session.focused("label")
     check(READING.fullmatch(question.get_name()), f"the question is {question.get_name()!r}")
     check_tree(session, design, frame, "Form5")
     session.press("Return")  # (the keypad's Enter is Orca's own "where am I")
     told = session.announced(lambda name: READING.fullmatch(name) is not None, "new number")
     check(question.get_name() == told, f"announced {told!r}, shown {question.get_name()!r}")
-    session.press("Tab")
-    session.focused("push button", design.clicked("Form5", "Form4"))
-    session.press("Tab")
-    session.focused("push button", design.clicked("Form5", "end"))
+    step(session, "Tab", "push button", design.clicked("Form5", "Form4"))
+    step(session, "Tab", "push button", design.clicked("Form5", "end"))
     session.press("Return")
     session.poll("end of the program", lambda: process.poll())
     check(process.returncode == 0, f"the program ended with status {process.returncode}")
@@ -192,9 +191,9 @@ def main():
         check_tree(session, design, splash, "Form1")
         menu = session.activated(names["Form4"])
         check_tree(session, design, menu, "Form4")
-        write_exercise(session, design, names)
-        choose_exercise(session, design, names)
-        reading_practice(session, design, names, process)
+        write_exercise(session, design)
+        choose_exercise(session, design)
+        reading_practice(session, design, process)
     except TourFailure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
         return 1
