@@ -78,6 +78,9 @@ Form3::Form3()
                 [candidate] { candidate->setTextColour(kHoverColour); });
     }
     connect(Timer1, &tk::Timer::tick, this, &Form3::NextQuestion);
+    // From the keyboard: the heading (which says the question) first, then the values from right
+    // to left. Where the screen opens, no key chooses a value.
+    setFocusOrder({Label5, Label6, Label7, Label8, returnLabel(), exitLabel()}, Label5);
 }
 
 void Form3::load()

@@ -36,7 +36,11 @@ Form5::Form5()
                  .alignment = tk::Alignment::Centre,
                  .autoSize = true,
                  .centreOnWindow = true}))
-{}
+{
+    // The question takes the focus first: Enter there poses a new one, as designed; on the return
+    // or exit label Enter presses that label instead.
+    setFocusOrder({Label1, returnLabel(), exitLabel()}, Label1);
+}
 
 void Form5::load()
 {
@@ -57,4 +61,5 @@ void Form5::keyPress(int characterCode)
 void Form5::poseQuestion(core::ReadingOccasion occasion)
 {
     Label1->setCaption(core::poseReadingQuestion(numbers_, occasion, core::sharedRandom()));
+    announce(Label1->caption());
 }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+class QObject;
+
 namespace tk::platform {
 
 // Whether the program can open windows here. False only where a display may be missing: on
@@ -64,5 +66,12 @@ void makeStandardOutputBinary();
 // Linux; on Windows the programs that show Qt's dialogs compile the ones they need in, under
 // ":/qt-translations"; none in a browser, where no dialog of Qt's is shown.
 QString qtTranslationsFolder();
+
+// Passes a screen's announcement (which the toolkit has just shown as a notification, what Orca
+// speaks on Linux) on to the screen readers of the platform, from the focused control. On
+// Windows, where Qt 6.4's UI Automation bridge passes on neither a notification that shows nor a
+// changed name or description, as a change of the focused control's value to the text, which
+// the bridge raises as a UI Automation notification. Nothing more elsewhere.
+void announceToScreenReader(QObject* focused, const QString& text);
 
 } // namespace tk::platform

@@ -111,6 +111,8 @@ void attachToStartingConsole() {}
 
 void makeStandardOutputBinary() {}
 
+void announceToScreenReader(QObject* /*focused*/, const QString& /*text*/) {}
+
 QString qtTranslationsFolder()
 {
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);

@@ -141,6 +141,8 @@ void attachToStartingConsole() {}
 
 void makeStandardOutputBinary() {}
 
+void announceToScreenReader(QObject* /*focused*/, const QString& /*text*/) {}
+
 // No dialog of Qt's is shown in the browser.
 QString qtTranslationsFolder()
 {

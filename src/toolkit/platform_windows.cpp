@@ -9,6 +9,7 @@
 #include "toolkit/program.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QAccessible>
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -122,6 +123,12 @@ void makeStandardOutputBinary()
 QString qtTranslationsFolder()
 {
     return QStringLiteral(":/qt-translations");
+}
+
+void announceToScreenReader(QObject* focused, const QString& text)
+{
+    QAccessibleValueChangeEvent event(focused, text);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace tk::platform
