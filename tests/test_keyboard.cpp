@@ -35,8 +35,7 @@ private:
 
     tk::Screen& reach(const QString& screen)
     {
-        tk::Screen& target = screen == QLatin1String(design::kMenu) ? program_->reachMenu()
-                                                                    : program_->reachScreen(screen);
+        tk::Screen& target = program_->reachScreen(screen);
         if (!QTest::qWaitForWindowActive(&target)) {
             qFatal("%s is not active", qPrintable(screen));
         }

@@ -34,15 +34,6 @@ class TestNavigation : public QObject {
 private:
     std::unique_ptr<TestProgram> program_;
 
-    tk::Screen& activity(const QString& name)
-    {
-        tk::Screen* screen = program_->screenNamed(name);
-        if (screen == nullptr) {
-            qFatal("no screen named %s", qPrintable(name));
-        }
-        return *screen;
-    }
-
     static void clickLabel(const QObject* screen, const QString& name)
     {
         auto* label = control<tk::Label>(screen, name);
@@ -141,7 +132,7 @@ private Q_SLOTS:
                  qPrintable(u"kControls has no return label on "_s + screen));
         Form4& menu = program_->reachMenu();
         clickLabel(&menu, entry);
-        tk::Screen& target = activity(screen);
+        tk::Screen& target = *program_->screenNamed(screen);
         QCOMPARE(target.objectName(), screen);
         verifyOneVisible(&target);
         QVERIFY(target.isLoaded());
@@ -151,8 +142,8 @@ private Q_SLOTS:
         verifyOneVisible(&menu);
         clickLabel(&menu, entry);
         verifyOneVisible(&target);
-        QCOMPARE(&activity(screen), &target); // the same screen, not a new one
-        QCOMPARE(loads.size(), 0);            // and not loaded again
+        QCOMPARE(program_->screenNamed(screen), &target); // the same screen, not a new one
+        QCOMPARE(loads.size(), 0);                        // and not loaded again
         QVERIFY(!program_->screens.get<Form1>().isVisible());
         QCOMPARE(program_->recorder.ends(), 0);
     }
@@ -182,12 +173,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, screen);
         QFETCH(bool, ends);
-        Form4& menu = program_->reachMenu();
-        tk::Screen* target = &menu;
-        if (screen != QLatin1String("Form4")) {
-            target = &activity(screen);
-            SwitchScreen(menu, *target);
-        }
+        tk::Screen* target = &program_->reachScreen(screen);
         QVERIFY(QTest::qWaitForWindowActive(target));
         QWidget* receiver =
             QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : target;
@@ -229,12 +215,7 @@ private Q_SLOTS:
         QFETCH(QString, screen);
         QFETCH(QString, exitLabel);
         QVERIFY2(!exitLabel.isEmpty(), qPrintable(u"kControls has no exit label on "_s + screen));
-        Form4& menu = program_->reachMenu();
-        tk::Screen* target = &menu;
-        if (screen != QLatin1String("Form4")) {
-            target = &activity(screen);
-            SwitchScreen(menu, *target);
-        }
+        tk::Screen* target = &program_->reachScreen(screen);
         clickLabel(target, exitLabel);
         QCOMPARE(program_->recorder.ends(), 1);
         QVERIFY(tk::programHasEnded());

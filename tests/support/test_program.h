@@ -37,7 +37,7 @@ public:
 
     // The run up to the menu, as the splash timer leaves it.
     Form4& reachMenu();
-    // The screen with this name, reached from the menu as a pupil reaches it.
+    // The screen with this name (the menu too), shown from the menu as a pupil reaches it.
     tk::Screen& reachScreen(const QString& name);
     // All the program's screens, made if they were not yet.
     QList<tk::Screen*> allScreens();
