@@ -98,8 +98,7 @@ bench:
 # person's pace: Orca's utterances from its debug log, no voice needed.
 orca-transcript: build
 	@scripts/install-deps orca
-	@sh tests/accessibility/check_at_spi.sh --orca $(BUILD)/placevalue \
-		$(BUILD)/tests/accessibility/print_design
+	@bash tests/accessibility/check_at_spi.sh --orca $(BUILD)/placevalue $(BUILD)/design.json
 
 # The worksheet maker alone: a class set of 30 sheets of 30 questions, timed and weighed.
 bench-sheets: build

@@ -3,7 +3,7 @@
 
 #include "tour.h"
 
-#include "support/design_table.h"
+#include "support/design_lookup.h"
 #include "watched_process.h"
 
 #include <X11/keysym.h>
@@ -34,22 +34,25 @@ ScreenPoint clickFor(const char* screen, const char* click)
     return centre(design::clickedFor(screen, click).box);
 }
 
-Window nextScreen(XWatcher& display, int expectedWidth)
+Window nextScreen(XWatcher& display, const char* screen)
 {
     const Window window = display.waitForMap(kTimeoutMs);
     display.waitForFullFrame(window, kTimeoutMs);
+    const int expectedWidth = design::window(screen).width / 15;
     if (display.size(window).first != expectedWidth) {
-        throw std::runtime_error("an unexpected window was mapped (width " +
-                                 std::to_string(display.size(window).first) + ")");
+        throw std::runtime_error(std::string("an unexpected window was mapped instead of ") +
+                                 screen + " (width " + std::to_string(display.size(window).first) +
+                                 ")");
     }
     display.focus(window);
     return window;
 }
 
-Window openFrom(XWatcher& display, Window from, ScreenPoint entry, int expectedWidth)
+Window openFrom(XWatcher& display, Window from, const char* fromScreen, const char* screen)
 {
+    const ScreenPoint entry = clickFor(fromScreen, screen);
     display.click(from, entry.x, entry.y);
-    return nextScreen(display, expectedWidth);
+    return nextScreen(display, screen);
 }
 
 void tour(XWatcher& display, const WatchedProcess& process)
@@ -60,10 +63,10 @@ void tour(XWatcher& display, const WatchedProcess& process)
                      process.residentParts().c_str());
     };
     stage("splash");
-    const Window menu = nextScreen(display, 800); // after the splash's three seconds
+    const Window menu = nextScreen(display, "Form4"); // after the splash's three seconds
     stage("menu");
 
-    const Window write = openFrom(display, menu, clickFor("Form4", "Form2"), 800);
+    const Window write = openFrom(display, menu, "Form4", "Form2");
     const ScreenPoint answerBox = centreOf("Form2", "Text1");
     const ScreenPoint button = clickFor("Form2", "answer");
     for (const char* answer : {"0.5", "0.05"}) {
@@ -73,24 +76,24 @@ void tour(XWatcher& display, const WatchedProcess& process)
         display.idle(kFeedbackWaitMs);
     }
     stage("write exercise");
-    openFrom(display, write, clickFor("Form2", "Form4"), 800);
+    openFrom(display, write, "Form2", "Form4");
 
-    const Window choose = openFrom(display, menu, clickFor("Form4", "Form3"), 800);
+    const Window choose = openFrom(display, menu, "Form4", "Form3");
     for (const ScreenPoint candidate : {centreOf("Form3", "Label6"), centreOf("Form3", "Label7")}) {
         display.moveTo(choose, candidate.x, candidate.y);
         display.click(choose, candidate.x, candidate.y);
         display.idle(kFeedbackWaitMs);
     }
     stage("choose exercise");
-    openFrom(display, choose, clickFor("Form3", "Form4"), 800);
+    openFrom(display, choose, "Form3", "Form4");
 
-    const Window reading = openFrom(display, menu, clickFor("Form4", "Form5"), 792);
+    const Window reading = openFrom(display, menu, "Form4", "Form5");
     for (int i = 0; i < 5; ++i) {
         display.key(XK_Return);
         display.idle(100);
     }
     stage("reading practice");
-    openFrom(display, reading, clickFor("Form5", "Form4"), 800);
+    openFrom(display, reading, "Form5", "Form4");
     display.idle(kSettleMs);
     stage("menu again");
 }

@@ -21,10 +21,11 @@ ScreenPoint centreOf(const char* screen, const char* control);
 // The centre of the control on the screen whose click does that (opens "Form2", "end" ...).
 ScreenPoint clickFor(const char* screen, const char* click);
 
-// Waits for the next screen to be mapped and drawn, checks its width and gives it the focus.
-Window nextScreen(XWatcher& display, int expectedWidth);
-// Clicks a point of a screen and waits for the screen it opens.
-Window openFrom(XWatcher& display, Window from, ScreenPoint entry, int expectedWidth);
+// Waits for the next screen to be mapped and drawn, checks that its width is the named screen's
+// designed width and gives it the focus.
+Window nextScreen(XWatcher& display, const char* screen);
+// Clicks the control of fromScreen that opens the named screen and waits for that screen.
+Window openFrom(XWatcher& display, Window from, const char* fromScreen, const char* screen);
 
 // From the splash screen: the menu, the write exercise with two answers and the choose exercise
 // with two (each waiting out its three-second feedback), the reading practice with five Enters,

@@ -21,6 +21,7 @@
 // The X watcher (x_watcher.h), the process (watched_process.h) and the tour (tour.h) are apart.
 // No window manager runs: the probe gives each new screen the input focus, as one would.
 
+#include "support/design_lookup.h"
 #include "tour.h"
 #include "watched_process.h"
 #include "x_watcher.h"
@@ -153,23 +154,19 @@ int idle(double seconds, const std::string& program, const std::string& referenc
     WatchedProcess process(program);
     const Window splash = display.waitForMap(kTimeoutMs);
     display.waitForFullFrame(splash, kTimeoutMs);
-    const Window menu = nextScreen(display, 800);
+    const Window menu = nextScreen(display, design::kMenu);
     display.moveTo(menu, 10, 10);
     measureIdle(display, process, "menu", seconds);
-
-    const Window write = openFrom(display, menu, clickFor("Form4", "Form2"), 800);
-    display.moveTo(write, 10, 10);
-    measureIdle(display, process, "write exercise, asking", seconds);
-    openFrom(display, write, clickFor("Form2", "Form4"), 800);
-
-    const Window choose = openFrom(display, menu, clickFor("Form4", "Form3"), 800);
-    display.moveTo(choose, 10, 10);
-    measureIdle(display, process, "choose exercise, asking", seconds);
-    openFrom(display, choose, clickFor("Form3", "Form4"), 800);
-
-    const Window reading = openFrom(display, menu, clickFor("Form4", "Form5"), 792);
-    display.moveTo(reading, 10, 10);
-    measureIdle(display, process, "reading practice", seconds);
+    // Each screen the menu opens, waiting for input, and back to the menu.
+    for (const design::Window& window : design::kWindows) {
+        if (design::findClick(design::kMenu, window.screen) == nullptr) {
+            continue; // the splash screen and the menu itself
+        }
+        const Window opened = openFrom(display, menu, design::kMenu, window.screen);
+        display.moveTo(opened, 10, 10);
+        measureIdle(display, process, window.screen, seconds);
+        openFrom(display, opened, window.screen, design::kMenu);
+    }
     return 0;
 }
 

@@ -22,7 +22,7 @@
 #include <optional>
 #include <set>
 
-#include "support/design_table.h"
+#include "support/design_lookup.h"
 
 // Last: Xlib defines macros (KeyPress, FocusIn, None ...) that clash with names in Qt's headers.
 #include "support/program_process.h"
@@ -51,14 +51,13 @@ private:
     QString displayName_;
     std::unique_ptr<Display, DisplayCloser> display_;
 
+    // Every screen of the design table.
     static void addRows()
     {
         QTest::addColumn<QString>("screen");
-        QTest::newRow("splash screen") << u"Form1"_s;
-        QTest::newRow("main menu") << u"Form4"_s;
-        QTest::newRow("write exercise") << u"Form2"_s;
-        QTest::newRow("choose exercise") << u"Form3"_s;
-        QTest::newRow("reading practice") << u"Form5"_s;
+        for (const design::Window& w : design::kWindows) {
+            QTest::newRow(w.screen) << QString::fromLatin1(w.screen);
+        }
     }
 
     static void startProgram(QProcess& program, const QString& platform, const QString& display)
@@ -110,18 +109,22 @@ private:
         startProgram(program, u"xcb"_s, displayName_);
         std::set<Window> seen;
         const auto splash = waitForNewWindow(program, seen);
-        if (!splash || screen == u"Form1"_s) {
+        if (!splash || screen == QLatin1String(design::kSplash)) {
             return splash;
         }
         seen.insert(*splash);
         const auto menu = waitForNewWindow(program, seen); // after the splash time
-        if (!menu || screen == u"Form4"_s) {
+        if (!menu || screen == QLatin1String(design::kMenu)) {
             return menu;
         }
         seen.insert(*menu);
         // The centre of the menu entry that opens the screen.
-        const design::Box entry = design::clickedFor("Form4", screen.toStdString()).box;
-        if (!clickAt(displayName_, *menu, entry.centreXPixels(), entry.centreYPixels())) {
+        const design::Control* entry = design::findClick(design::kMenu, screen.toStdString());
+        if (entry == nullptr) {
+            qWarning("kControls has no menu entry that opens %s", qPrintable(screen));
+            return std::nullopt;
+        }
+        if (!clickAt(displayName_, *menu, entry->box.centreXPixels(), entry->box.centreYPixels())) {
             return std::nullopt;
         }
         return waitForNewWindow(program, seen);

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Every control of the five screens carries its designed values when the screen is made: the
-// labels' captions, faces, sizes, colours, alignment, reading order and visibility, the window
-// backgrounds, the shapes, the answer box and button, and the timers; the splash screen's
-// numbers under other regional settings. (Places: test_layout.)
+// Every screen has its window in the design table and every control of the screens carries its
+// designed values when the screen is made: the labels' captions, faces, sizes, colours, alignment,
+// reading order and visibility, the window backgrounds, the shapes, the answer box and button, and
+// the timers; the splash screen's numbers under other regional settings. (Places: test_layout.)
 
 #include "app/form1.h"
 #include "app/screen_directory.h"
@@ -49,17 +49,29 @@ private Q_SLOTS:
     }
     void cleanupTestCase() { program_.reset(); }
 
+    // A row for every screen of the program and every window of the table, so that a screen
+    // without a window row, or a row without a screen, fails by its name.
     void everyWindowCarriesItsDesign_data()
     {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(design::kWindows)); ++i) {
-            QTest::addRow("%s", design::kWindows[i].screen) << i;
+        QTest::addColumn<QString>("name");
+        QStringList names = TestProgram::screenNames();
+        for (const design::Window& w : design::kWindows) {
+            if (!names.contains(QLatin1String(w.screen))) {
+                names.append(QLatin1String(w.screen));
+            }
+        }
+        for (const QString& name : names) {
+            QTest::newRow(qPrintable(name)) << name;
         }
     }
     void everyWindowCarriesItsDesign()
     {
-        QFETCH(int, row);
-        const design::Window& w = design::kWindows[row];
+        QFETCH(QString, name);
+        const design::Window* row = design::findWindow(name.toStdString());
+        QVERIFY2(row != nullptr, qPrintable(u"kWindows has no row for "_s + name));
+        QVERIFY2(TestProgram::screenNames().contains(name),
+                 qPrintable(u"the program has no screen "_s + name + u" (kProgramScreens)"_s));
+        const design::Window& w = *row;
         const tk::Screen* s = screen(w.screen);
         QVERIFY(s->autoFillBackground());
         QCOMPARE(s->palette().color(QPalette::Window), tk::toQColor(w.background));

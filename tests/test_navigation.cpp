@@ -10,6 +10,7 @@
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "practice/form5.h"
+#include "support/design_rows.h"
 #include "support/scripted_random.h"
 #include "support/test_program.h"
 #include "support/widget_lookup.h"
@@ -23,6 +24,7 @@
 
 #include <memory>
 #include <set>
+#include <string>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -31,15 +33,6 @@ class TestNavigation : public QObject {
 
 private:
     std::unique_ptr<TestProgram> program_;
-
-    tk::Screen& activity(const QString& name)
-    {
-        tk::Screen* screen = program_->screenNamed(name);
-        if (screen == nullptr) {
-            qFatal("no screen named %s", qPrintable(name));
-        }
-        return *screen;
-    }
 
     static void clickLabel(const QObject* screen, const QString& name)
     {
@@ -116,23 +109,30 @@ private Q_SLOTS:
         QVERIFY(program_->screens.made<Form4>() == nullptr);
     }
 
+    // The menu entry and the return label of every activity, as the design table names them.
     void menuEntryOpensItsScreenAndReturnComesBack_data()
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("returnLabel");
-        QTest::newRow("write exercise") << u"Label2"_s << u"Form2"_s << u"Label6"_s;
-        QTest::newRow("choose exercise") << u"Label3"_s << u"Form3"_s << u"Label11"_s;
-        QTest::newRow("reading practice") << u"Label4"_s << u"Form5"_s << u"Label4"_s;
+        for (const QString& screen : TestProgram::activityNames()) {
+            const std::string name = screen.toStdString();
+            QTest::newRow(name.c_str()) << design::clickName(design::kMenu, name) << screen
+                                        << design::clickName(name, design::kMenu);
+        }
     }
     void menuEntryOpensItsScreenAndReturnComesBack()
     {
         QFETCH(QString, entry);
         QFETCH(QString, screen);
         QFETCH(QString, returnLabel);
+        QVERIFY2(!entry.isEmpty(),
+                 qPrintable(u"kControls has no menu entry that opens "_s + screen));
+        QVERIFY2(!returnLabel.isEmpty(),
+                 qPrintable(u"kControls has no return label on "_s + screen));
         Form4& menu = program_->reachMenu();
         clickLabel(&menu, entry);
-        tk::Screen& target = activity(screen);
+        tk::Screen& target = *program_->screenNamed(screen);
         QCOMPARE(target.objectName(), screen);
         verifyOneVisible(&target);
         QVERIFY(target.isLoaded());
@@ -142,8 +142,8 @@ private Q_SLOTS:
         verifyOneVisible(&menu);
         clickLabel(&menu, entry);
         verifyOneVisible(&target);
-        QCOMPARE(&activity(screen), &target); // the same screen, not a new one
-        QCOMPARE(loads.size(), 0);            // and not loaded again
+        QCOMPARE(program_->screenNamed(screen), &target); // the same screen, not a new one
+        QCOMPARE(loads.size(), 0);                        // and not loaded again
         QVERIFY(!program_->screens.get<Form1>().isVisible());
         QCOMPARE(program_->recorder.ends(), 0);
     }
@@ -163,21 +163,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<bool>("ends");
-        QTest::newRow("write exercise") << u"Form2"_s << true;
-        QTest::newRow("reading practice") << u"Form5"_s << true;
-        QTest::newRow("choose exercise") << u"Form3"_s << false;
-        QTest::newRow("main menu") << u"Form4"_s << false;
+        for (const design::Window& w : design::kWindows) {
+            if (qstrcmp(w.screen, design::kSplash) != 0) {
+                QTest::newRow(w.screen) << QString::fromLatin1(w.screen) << w.escEnds;
+            }
+        }
     }
     void escEndsTheRunOnlyWhereTheKeyboardIsHeard()
     {
         QFETCH(QString, screen);
         QFETCH(bool, ends);
-        Form4& menu = program_->reachMenu();
-        tk::Screen* target = &menu;
-        if (screen != QLatin1String("Form4")) {
-            target = &activity(screen);
-            SwitchScreen(menu, *target);
-        }
+        tk::Screen* target = &program_->reachScreen(screen);
         QVERIFY(QTest::qWaitForWindowActive(target));
         QWidget* receiver =
             QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : target;
@@ -207,21 +203,19 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("exitLabel");
-        QTest::newRow("main menu") << u"Form4"_s << u"Label1"_s;
-        QTest::newRow("write exercise") << u"Form2"_s << u"Label10"_s;
-        QTest::newRow("choose exercise") << u"Form3"_s << u"Label10"_s;
-        QTest::newRow("reading practice") << u"Form5"_s << u"Label3"_s;
+        for (const QString& screen : TestProgram::screenNames()) {
+            if (screen != QLatin1String(design::kSplash)) {
+                QTest::newRow(qPrintable(screen))
+                    << screen << design::clickName(screen.toStdString(), "end");
+            }
+        }
     }
     void everyExitLabelEndsTheRun()
     {
         QFETCH(QString, screen);
         QFETCH(QString, exitLabel);
-        Form4& menu = program_->reachMenu();
-        tk::Screen* target = &menu;
-        if (screen != QLatin1String("Form4")) {
-            target = &activity(screen);
-            SwitchScreen(menu, *target);
-        }
+        QVERIFY2(!exitLabel.isEmpty(), qPrintable(u"kControls has no exit label on "_s + screen));
+        tk::Screen* target = &program_->reachScreen(screen);
         clickLabel(target, exitLabel);
         QCOMPARE(program_->recorder.ends(), 1);
         QVERIFY(tk::programHasEnded());

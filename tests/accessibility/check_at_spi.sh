@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/bin/bash
 # SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
@@ -6,19 +6,21 @@
 # display with a private D-Bus session and its accessibility bus. With --orca, Orca listens too
 # (with its debug log, which records each utterance, "SPEECH OUTPUT", whether or not a voice is
 # there to speak it), the tour goes at a person's pace, and what Orca said is printed.
-#   check_at_spi.sh [--orca] PROGRAM PRINT_DESIGN
-set -eu
+# Its expectations come from the design table's JSON (design.json in the build folder).
+#   check_at_spi.sh [--orca] PROGRAM DESIGN_JSON
+set -euo pipefail
 orca=
 if [ "${1:-}" = --orca ]; then
     orca=1
     shift
 fi
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-"$2" > "$work/design.json"
-mkdir -m 700 "$work/runtime"
-export HOME="$work" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
+# shellcheck source=tests/support/checks.sh
+source "$here/../support/checks.sh"
+need "" xvfb-run dbus-run-session python3
+[ -s "$2" ] || fail "no design table JSON at $2"
+mkdir -m 700 "$scratch/runtime"
+export HOME="$scratch" XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config"
 export LC_ALL=C.UTF-8 LANG=C.UTF-8 PYTHONDONTWRITEBYTECODE=1
 status=0
 # shellcheck disable=SC2016 # the inner shell expands them
@@ -37,13 +39,13 @@ xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- sh -c '
         wait "$reader" || true # Orca writes the rest of its log as it ends
     fi
     kill "$launcher" 2>/dev/null || true
-    exit "$status"' sh "$here" "$1" "$work/design.json" "$work" "$orca" > "$work/log" 2>&1 ||
+    exit "$status"' sh "$here" "$1" "$2" "$scratch" "$orca" > "$scratch/log" 2>&1 ||
     status=$?
 if [ -z "$orca" ] || [ "$status" -ne 0 ]; then
     # The tour, without the D-Bus daemons' chatter.
     grep -v -e 'Failed to set fd limit' -e 'Activating service' -e 'Successfully activated' \
-        -e 'SpiRegistry daemon' "$work/log" || true
+        -e 'SpiRegistry daemon' "$scratch/log" || true
 else
-    sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)'{.*$/\1/p" "$work/orca.log"
+    sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)'{.*$/\1/p" "$scratch/orca.log"
 fi
 exit "$status"

@@ -5,7 +5,7 @@
 
 // The design table in Qt's and the toolkit's terms, for the tests of the screens.
 
-#include "support/design_table.h"
+#include "support/design_lookup.h"
 #include "toolkit/caption_placement.h"
 #include "toolkit/fonts.h"
 
@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace design {
 
@@ -66,6 +67,13 @@ inline bool liesOnShape(const Control& c)
         return shape.kind == Kind::Shape && std::string_view(shape.screen) == c.screen &&
                pixels(shape.box).contains(pixels(c.box).center());
     });
+}
+
+// The name of the control on that screen whose click does that; empty where the table has none.
+inline QString clickName(std::string_view screen, std::string_view click)
+{
+    const Control* c = findClick(screen, click);
+    return c == nullptr ? QString() : QString::fromLatin1(c->name);
 }
 
 // Every label that reacts to a click.

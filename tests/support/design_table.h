@@ -3,15 +3,13 @@
 
 #pragma once
 
-// The five screens as they are designed: every window and every control, with its box in twips,
+// The screens as they are designed: every window and every control, with its box in twips,
 // what it shows and what a click on it does. Written from the design, not from the program's
 // sources, and in plain C++ (no Qt, no program header), so that the tests of the screens, the
 // clean-ends test and the benchmarks' tour read the same table: moving a control is one edit
 // here. Colours are colour values, 0x00BBGGRR or 0x800000nn for system colour nn.
 
 #include <cstdint>
-#include <stdexcept>
-#include <string_view>
 
 namespace design {
 
@@ -73,14 +71,15 @@ struct Window {
     // What a screen reader calls it (the screens have no title of their own): the program's
     // title, the menu as the return labels name it, each activity as its menu entry names it.
     const char16_t* spokenName = nullptr;
+    bool escEnds = false; // Esc ends the run wherever the focus is
 };
 
 inline constexpr Window kWindows[] = {
-    {"Form1", 6270, 6870, rgb(64, 0, 0), 3000, true, u"البلمزية"},
-    {"Form4", 12000, 9000, rgb(0, 0, 0), 0, false, u"الواجهة"},
-    {"Form2", 12000, 9000, rgb(0, 0, 0), 3000, false, u"اكتب البلمزية"},
-    {"Form3", 12000, 9000, rgb(0, 0, 0), 3000, false, u"اختر البلمزية"},
-    {"Form5", 11880, 8595, rgb(0, 0, 0), 0, false, u"ارقام في الصورة العشرية"},
+    {"Form1", 6270, 6870, rgb(64, 0, 0), 3000, true, u"البلمزية", false},
+    {"Form4", 12000, 9000, rgb(0, 0, 0), 0, false, u"الواجهة", false},
+    {"Form2", 12000, 9000, rgb(0, 0, 0), 3000, false, u"اكتب البلمزية", true},
+    {"Form3", 12000, 9000, rgb(0, 0, 0), 3000, false, u"اختر البلمزية", false},
+    {"Form5", 11880, 8595, rgb(0, 0, 0), 0, false, u"ارقام في الصورة العشرية", true},
 };
 
 namespace rows {
@@ -266,27 +265,5 @@ inline constexpr Control kControls[] = {
 };
 
 #undef DESIGN_EXERCISE_ROWS
-
-// The control of that name on that screen; throws for a name not in the table.
-constexpr const Control& control(std::string_view screen, std::string_view name)
-{
-    for (const Control& c : kControls) {
-        if (screen == c.screen && name == c.name) {
-            return c;
-        }
-    }
-    throw std::out_of_range("no such control in the design table");
-}
-
-// The control on that screen whose click does that ("Form2", "Form4", "end", "answer" ...).
-constexpr const Control& clickedFor(std::string_view screen, std::string_view click)
-{
-    for (const Control& c : kControls) {
-        if (screen == c.screen && c.click != nullptr && click == c.click) {
-            return c;
-        }
-    }
-    throw std::out_of_range("no such click in the design table");
-}
 
 } // namespace design

@@ -3,10 +3,9 @@
 
 #include "support/monkey.h"
 
-#include "app/form4.h"
 #include "app/screen_directory.h"
+#include "support/design_table.h"
 #include "support/widget_lookup.h"
-#include "toolkit/activity_screen.h"
 #include "toolkit/timer.h"
 
 #include <QApplication>
@@ -15,6 +14,8 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <string_view>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -87,13 +88,14 @@ QString Monkey::act()
 
 std::vector<const QWidget*> Monkey::exitControls(const tk::Screen& screen)
 {
-    if (const auto* menu = qobject_cast<const Form4*>(&screen)) {
-        return {menu->Label1};
+    std::vector<const QWidget*> exits;
+    const std::string name = screen.objectName().toStdString();
+    for (const design::Control& c : design::kControls) {
+        if (name == c.screen && c.click != nullptr && std::string_view(c.click) == "end") {
+            exits.push_back(screen.findChild<const QWidget*>(QLatin1String(c.name)));
+        }
     }
-    if (const auto* activity = qobject_cast<const tk::ActivityScreen*>(&screen)) {
-        return {activity->exitLabel()};
-    }
-    return {};
+    return exits;
 }
 
 int Monkey::below(int n)

@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "app/form4.h"
+#include "support/design_lookup.h"
 
 #include <QLocale>
 
@@ -41,6 +42,23 @@ QList<tk::Screen*> TestProgram::allScreens()
         all.append(&screens.screen(*kind.type));
     }
     return all;
+}
+
+QStringList TestProgram::screenNames()
+{
+    QStringList names;
+    for (const ScreenKind& kind : programScreens()) {
+        names.append(QLatin1String(kind.type->className()));
+    }
+    return names;
+}
+
+QStringList TestProgram::activityNames()
+{
+    QStringList names = screenNames();
+    names.removeAll(QLatin1String(design::kSplash));
+    names.removeAll(QLatin1String(design::kMenu));
+    return names;
 }
 
 tk::Screen* TestProgram::screenNamed(const QString& name)

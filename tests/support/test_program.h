@@ -4,7 +4,7 @@
 #pragma once
 
 // The program under test: its end recorded instead of leaving the event loop, a scripted
-// generator in the place of the shared one, and the five screens, made at their first use.
+// generator in the place of the shared one, and the program's screens, made at their first use.
 
 #include "app/screen_directory.h"
 #include "support/program_end_recorder.h"
@@ -12,6 +12,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -36,10 +37,14 @@ public:
 
     // The run up to the menu, as the splash timer leaves it.
     Form4& reachMenu();
-    // The screen with this name, reached from the menu as a pupil reaches it.
+    // The screen with this name (the menu too), shown from the menu as a pupil reaches it.
     tk::Screen& reachScreen(const QString& name);
-    // All five screens, made if they were not yet.
+    // All the program's screens, made if they were not yet.
     QList<tk::Screen*> allScreens();
+    // The names of the program's screens (their classes' names), the splash screen first.
+    static QStringList screenNames();
+    // Those but the splash screen and the menu: the screens a menu entry opens.
+    static QStringList activityNames();
     // The screen with this name (its class's name), made if it was not yet; nullptr for an
     // unknown name.
     tk::Screen* screenNamed(const QString& name);

@@ -8,7 +8,7 @@
 # starts (splash, then menu); version 1.01 replaces 1.00 in place, and 1.00 does not replace
 # 1.01; the removal leaves no file, shortcut or registry entry behind. The same with INSTALLDIR
 # naming another folder. Every msiexec writes its log (/l*v).
-# Usage: check_msi_under_wine.sh MSI BUILD_MSI PROGRAM_DIR ICON CHECK_PROGRAM LINUX_SPLASH
+# Usage: check_msi_under_wine.sh MSI BUILD_MSI PROGRAM_DIR ICON CHECK_PROGRAM LINUX_SPLASH DESIGN_JSON
 #   BUILD_MSI builds the 1.01 package from PROGRAM_DIR and ICON; CHECK_PROGRAM is
 #   check_program_under_wine.sh, run on the installed program.
 set -euo pipefail
@@ -18,6 +18,7 @@ program_dir=$3
 icon=$4
 check_program=$5
 linux_splash=$6
+design_json=$7
 # shellcheck source=tests/support/checks.sh
 source "$(dirname "$0")/../support/checks.sh"
 need windows wine wineserver winepath msiinfo iconv
@@ -111,7 +112,7 @@ help_link=$(uninstall_key | sed -n 's/^"HelpLink"="\(.*\)"$/\1/p')
     fail "no icon for Add/Remove Programs"
 echo "installed 1.00 into C:\\Program Files\\PlaceValue"
 
-bash "$check_program" "$program_files/placevalue.exe" "$linux_splash" > "$scratch/program.out" 2>&1 ||
+bash "$check_program" "$program_files/placevalue.exe" "$linux_splash" "$design_json" > "$scratch/program.out" 2>&1 ||
     fail "the installed program: $(cat "$scratch/program.out")"
 echo "the installed program: $(tr '\n' ' ' < "$scratch/program.out")"
 

@@ -4,14 +4,15 @@
 #
 # The real placevalue.exe under Wine, on a private X display, with Wine unable to see any of the
 # system's fonts (an empty fontconfig configuration), so that only the faces compiled into the
-# program can draw: the splash screen (418x458) comes first, named by the program's name and with
-# its magenta title drawn as on Linux; the menu (800x600) follows about three seconds later; a
-# click leads into the write exercise and its return label back; the exit label ends the process
-# with status 0.
-# Usage: check_program_under_wine.sh PLACEVALUE_EXE LINUX_SPLASH_PNG
+# program can draw: the splash screen comes first at its designed size, named by the program's
+# name and with its magenta title drawn as on Linux; the menu follows about three seconds later; a
+# click on its entry leads into the write exercise and its return label back; the exit label ends
+# the process with status 0. Sizes and click points come from the design table.
+# Usage: check_program_under_wine.sh PLACEVALUE_EXE LINUX_SPLASH_PNG DESIGN_JSON
 set -euo pipefail
 exe=$1
 linux_splash=$2
+design_json=$3
 
 # shellcheck source=tests/windows/wine_session.sh
 source "$(dirname "$0")/wine_session.sh"
@@ -33,7 +34,7 @@ started=$(now_ms)
 wine "$exe" > /dev/null 2> "$scratch/program.err" &
 program_pid=$!
 
-splash=$(await_window 418x458 30000)
+splash=$(await_window Form1 30000)
 splash_at=$(now_ms)
 title=$(xdotool getwindowname "$splash")
 [ "$title" = "البلمزية" ] || fail "the splash window is named \"$title\", not the program's name"
@@ -59,21 +60,21 @@ awk -v w="$windows_box" -v l="$linux_box" 'BEGIN {
     for (i = 1; i <= 4; ++i) if (a[i] - b[i] > 4 || b[i] - a[i] > 4) exit 1 }' ||
     fail "the title stands elsewhere than on Linux: $windows_box against $linux_box"
 
-menu=$(await_window 800x600 10000)
+menu=$(await_window Form4 10000)
 menu_at=$(now_ms)
 echo "menu after $((menu_at - splash_at)) ms of splash"
 [ $((menu_at - splash_at)) -ge 2500 ] || fail "the menu came after $((menu_at - splash_at)) ms"
 
-# Into the write exercise ("اكتب البلمزية", centre of its designed box) and back.
+# Into the write exercise ("اكتب البلمزية") and back.
 sleep 0.3
-click_in "$menu" 580 354
+click_on "$menu" Form4 Form2
 write=$(await_other_window "$menu" 10000)
 sleep 0.3
-click_in "$write" 203 562 # the return label "العودة للواجهة"
-[ "$(await_window 800x600 10000)" = "$menu" ] || fail "the return label did not lead to the menu"
+click_on "$write" Form2 Form4 # the return label "العودة للواجهة"
+[ "$(await_window Form4 10000)" = "$menu" ] || fail "the return label did not lead to the menu"
 
 # The exit label ends the process with status 0.
 sleep 0.3
-click_in "$menu" 56 574
+click_on "$menu" Form4 end
 await_end 10000
 echo "PASS"

@@ -10,9 +10,10 @@
 # while the feedback shows checks the same question again and starts its three seconds afresh;
 # the right verdict ("الاجابة صحيحة") is told from a wrong one, which names the right answer, by
 # the width of the feedback's ink.
-# Usage: check_regional_settings_under_wine.sh PLACEVALUE_EXE
+# Usage: check_regional_settings_under_wine.sh PLACEVALUE_EXE DESIGN_JSON
 set -euo pipefail
 exe=$1
+design_json=$2
 
 # shellcheck source=tests/windows/wine_session.sh
 source "$(dirname "$0")/wine_session.sh"
@@ -23,20 +24,29 @@ wine reg add 'HKCU\Control Panel\International' /v sDecimal /t REG_SZ /d , /f > 
 
 wine "$exe" > /dev/null 2> "$scratch/program.err" &
 program_pid=$!
-await_window 418x458 30000 > /dev/null
-menu=$(await_window 800x600 10000)
+await_window Form1 30000 > /dev/null
+menu=$(await_window Form4 10000)
 sleep 0.3
-click_in "$menu" 580 354 # the write exercise
+click_on "$menu" Form4 Form2 # the write exercise
 write=$(await_other_window "$menu" 10000)
 sleep 0.5
 
+# Across the window: the row of the number's whole part, and from the feedback's top down.
+size=$(design size Form2)
+number_box=$(design box Form2 Label4)
+feedback_box=$(design box Form2 Label9)
+read -r _ number_top _ number_height <<< "$number_box"
+read -r _ feedback_top _ _ <<< "$feedback_box"
+number_row=${size%x*}x$number_height+0+$number_top
+feedback_rows=${size%x*}x$((${size#*x} - feedback_top))+0+$feedback_top
+
 shot() { xwd -silent -id "$write" | convert xwd:- "$scratch/write.png"; }
 # The row of the question (whole part and digits), as a checksum: it changes only with a tick.
-question() { convert "$scratch/write.png" -crop 800x120+0+130 +repage -format '%#' info:; }
+question() { convert "$scratch/write.png" -crop "$number_row" +repage -format '%#' info:; }
 # The width of the feedback's ink, RGB(128, 128, 255), below the answer box.
 feedback_width() {
     local box
-    box=$(convert "$scratch/write.png" -crop 800x130+0+470 +repage -fill black \
+    box=$(convert "$scratch/write.png" -crop "$feedback_rows" +repage -fill black \
         +opaque '#8080ff' -format '%@' info:)
     echo "${box%%x*}"
 }
@@ -44,10 +54,10 @@ feedback_width() {
 # "right" or "wrong".
 check() {
     local width
-    click_in "$write" 396 376 # the answer box
+    click_on "$write" Form2 Text1 # the answer box
     xdotool key ctrl+a
     xdotool type --delay 40 "$1"
-    click_in "$write" 128 384 # the button
+    click_on "$write" Form2 answer # the button
     sleep "${2:-0.4}"
     shot
     width=$(feedback_width)
@@ -80,6 +90,6 @@ echo "right with the comma: ${right[*]:-none} (of ${#values[@]})"
 [ "$(check "${right[0]/,/.}" 1)" = right ] || fail "${right[0]/,/.} is wrong where ${right[0]} is right"
 [ "$(question)" = "$asked" ] || fail "a new question came during the check"
 
-click_in "$write" 88 560 # the exit label
+click_on "$write" Form2 end # the exit label
 await_end 10000
 echo "PASS"

@@ -5,13 +5,15 @@
 # Sourced by the checks that run the real placevalue.exe under Wine: a private X display, Wine
 # unable to see any of the system's fonts (an empty fontconfig configuration, so that only the
 # faces compiled into the program can draw), and the program's windows found, awaited and
-# clicked. The caller sets program_pid once it starts the program, whose standard error goes to
-# $scratch/program.err (shown when a check fails).
+# clicked where the design table puts them. The caller sets design_json (the design table's
+# JSON, design.json in the build folder) before it sources this file, and program_pid once it
+# starts the program, whose standard error goes to $scratch/program.err (shown when a check fails).
 
 # shellcheck source=tests/support/checks.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 failure_log=$scratch/program.err
-need windows wine Xvfb xdotool xwd convert
+need windows wine Xvfb xdotool xwd convert python3
+[ -s "${design_json:-}" ] || fail "no design table JSON at ${design_json:-(unset)}"
 start_display
 end_wine_session() {
     if [ -n "${program_pid:-}" ]; then
@@ -31,6 +33,32 @@ printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' > "$scratch/fonts.co
 export FONTCONFIG_FILE=$scratch/fonts.conf
 export WINEDEBUG=-all
 
+# What the design table says, in the window's own pixels: `design size SCREEN` its window's size
+# ("WxH"); `design centre SCREEN CONTROL` the centre of a control's box ("X Y"); `design box
+# SCREEN CONTROL` its box ("LEFT TOP WIDTH HEIGHT"). The control is named, or found by what its
+# click does ("Form2", "end", "answer" ...). Fails for what the table lacks.
+design() {
+    python3 - "$design_json" "$@" << 'END' || exit 1
+import json, sys
+table = json.load(open(sys.argv[1], encoding="utf-8"))
+what, screen, control = sys.argv[2], sys.argv[3], (sys.argv[4:] or [None])[0]
+try:
+    if what == "size":
+        window = [w for w in table["windows"] if w["screen"] == screen][0]
+        print(f'{window["width"]}x{window["height"]}')
+    else:
+        found = [c for c in table["controls"]
+                 if c["screen"] == screen and control in (c["name"], c["click"])][0]
+        box, centre = found["box"], found["centre"]
+        if what == "centre":
+            print(centre["x"], centre["y"])
+        else:
+            print(box["left"], box["top"], box["width"], box["height"])
+except IndexError:
+    sys.exit(f"FAIL: the design table has no {' '.join(sys.argv[2:])}")
+END
+}
+
 # The visible windows of the program: "id widthxheight" per line.
 program_windows() {
     local id
@@ -40,9 +68,10 @@ program_windows() {
             END {if (m == "IsViewable") print id, w "x" h}'
     done
 }
-# Waits until the program shows exactly one window of this size; prints its id.
+# Waits until the program shows exactly one window of this screen's designed size; prints its id.
 await_window() {
-    local size=$1 limit=$2 windows
+    local size limit=$2 windows
+    size=$(design size "$1") || fail "no window size for $1"
     deadline=$(($(now_ms) + limit))
     while :; do
         windows=$(program_windows)
@@ -66,9 +95,11 @@ await_other_window() {
     done
     echo "${windows%% *}"
 }
-# Clicks at a point given in the window's own pixels.
-click_in() {
-    local id=$1 x=$2 y=$3 left top
+# click_on WINDOW SCREEN CONTROL: clicks the centre of the control's designed box.
+click_on() {
+    local id=$1 point x y left top
+    point=$(design centre "$2" "$3") || fail "cannot click $3 on $2"
+    read -r x y <<< "$point"
     eval "$(xdotool getwindowgeometry --shell "$id")"
     left=$X
     top=$Y

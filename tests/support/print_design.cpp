@@ -1,11 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Prints the design table as JSON, for the checks written in other languages: every window with
-// its spoken name, every control with its kind, caption, click and visibility.
+// Prints the design table as JSON, for the checks written in other languages: which screen is the
+// splash screen and which the menu; every window with its spoken name, its size in pixels and
+// whether Esc ends the run there; every control with its kind, caption, click, visibility, its
+// box in pixels ({"left", "top", "width", "height"}, twips / 15 to the nearest pixel) and the
+// centre of that box ({"x", "y"}, where a click on it lands), in the window's own pixels.
+//   print_design [FILE]   (standard output without FILE)
 
-#include "support/design_table.h"
+#include "support/design_lookup.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -48,6 +53,24 @@ std::string json(const char* text)
     return text == nullptr ? "null" : "\"" + std::string(text) + "\"";
 }
 
+int pixels(int twips)
+{
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+std::string json(bool value)
+{
+    return value ? "true" : "false";
+}
+
+std::string json(const design::Box& box)
+{
+    return "{\"left\": " + std::to_string(pixels(box.left)) +
+           ", \"top\": " + std::to_string(pixels(box.top)) +
+           ", \"width\": " + std::to_string(pixels(box.width)) +
+           ", \"height\": " + std::to_string(pixels(box.height)) + "}";
+}
+
 const char* kindName(design::Kind kind)
 {
     switch (kind) {
@@ -65,14 +88,18 @@ const char* kindName(design::Kind kind)
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
-    std::string out = "{\"windows\": [";
+    std::string out = "{\"splash\": " + json(design::kSplash) +
+                      ", \"menu\": " + json(design::kMenu) + ",\n\"windows\": [";
     const char* separator = "\n  ";
     for (const design::Window& window : design::kWindows) {
         out += separator;
         out += "{\"screen\": " + json(window.screen) +
-               ", \"spokenName\": " + json(window.spokenName) + "}";
+               ", \"spokenName\": " + json(window.spokenName) +
+               ", \"width\": " + std::to_string(pixels(window.width)) +
+               ", \"height\": " + std::to_string(pixels(window.height)) +
+               ", \"escEnds\": " + json(window.escEnds) + "}";
         separator = ",\n  ";
     }
     out += "],\n\"controls\": [";
@@ -81,13 +108,19 @@ int main()
         out += separator;
         out += "{\"screen\": " + json(c.screen) + ", \"name\": " + json(c.name) +
                ", \"kind\": " + json(kindName(c.kind)) + ", \"caption\": " + json(c.caption) +
-               ", \"click\": " + json(c.click) +
-               ", \"visible\": " + (c.visible ? "true" : "false") +
-               ", \"standIn\": " + (c.standIn ? "true" : "false") +
-               ", \"heading\": " + (c.heading ? "true" : "false") + "}";
+               ", \"click\": " + json(c.click) + ", \"visible\": " + json(c.visible) +
+               ", \"standIn\": " + json(c.standIn) + ", \"heading\": " + json(c.heading) +
+               ", \"box\": " + json(c.box) +
+               ", \"centre\": {\"x\": " + std::to_string(c.box.centreXPixels()) +
+               ", \"y\": " + std::to_string(c.box.centreYPixels()) + "}}";
         separator = ",\n  ";
     }
     out += "]}\n";
-    std::fputs(out.c_str(), stdout);
+    std::FILE* file = argc > 1 ? std::fopen(argv[1], "wb") : stdout;
+    if (file == nullptr || std::fputs(out.c_str(), file) < 0 ||
+        (file != stdout && std::fclose(file) != 0)) {
+        std::perror(argc > 1 ? argv[1] : "standard output");
+        return 1;
+    }
     return 0;
 }
