@@ -32,11 +32,12 @@ endif
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # Renders every screen to PNG under docs/screens (and the write exercise as Egyptian regional
-# settings write its numbers), and the worksheets under docs/sheets.
+# settings write its numbers, with and without touch), and the worksheets under docs/sheets.
 screenshots: build
 	@$(BUILD)/tests/render_screens docs/screens
 	@$(BUILD)/tests/render_screens --locale ar_EG $(BUILD)/screens-ar_EG > /dev/null
 	@cp $(BUILD)/screens-ar_EG/write-wrong.png docs/screens/write-wrong-ar_EG.png
+	@cp $(BUILD)/screens-ar_EG/write-touch.png docs/screens/write-touch-ar_EG.png
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tests/sheets/render_sheets docs/sheets
 
 # The Debian package, into $(BUILD)/packages (see "Install" in README.md).

@@ -59,8 +59,10 @@ public:
     const CaptionPlacement& placement() const { return painter_.placement(); }
 
 Q_SIGNALS:
-    // Raised by the screen, which routes the mouse.
+    // Raised by the screen, which routes the mouse. A tap on a touch screen is also a click;
+    // tapped() comes for it besides.
     void clicked();
+    void tapped();
     void mouseMoved();
 
 protected:
