@@ -164,14 +164,19 @@ web: web-configure
 web-serve: web
 	@node scripts/serve-web.mjs $(WEB_BUILD)/site $(WEB_PORT)
 
-# The site in Debian's Chromium, headless, driven by playwright-core (tests/web/), which
-# downloads no browser of its own.
+# The site in three browser engines, all Debian's, one after the other: Chromium, Firefox ESR and
+# WebKitGTK, each driven by its npm package pinned in tests/web/package-lock.json (tests/web/);
+# no browser is downloaded. WEB_ENGINES=firefox runs one.
+WEB_ENGINES ?= chromium firefox webkit
 web-test: web
 	@cd tests/web && npm ci --no-audit --no-fund --loglevel=error
-	@WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site node --test --test-concurrency=1 tests/web/
+	@status=0; for engine in $(WEB_ENGINES); do echo "web-test: $$engine"; \
+		WEB_ENGINE=$$engine WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site \
+		node --test --test-concurrency=1 tests/web/ || status=1; done; exit $$status
 
-# Bytes of a first visit, time to the first frame cold and from the service worker, memory after
-# a tour (bench/web-load.mjs).
+# Bytes of a first visit, time to the first frame cold and from the service worker in each
+# engine, memory after a tour in Chromium (bench/web-load.mjs).
 web-bench: web
 	@cd tests/web && npm ci --no-audit --no-fund --loglevel=error
-	@WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site node bench/web-load.mjs
+	@for engine in $(WEB_ENGINES); do WEB_ENGINE=$$engine WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site \
+		node bench/web-load.mjs || exit 1; done

@@ -50,7 +50,7 @@ Form2::Form2()
                                    .accessibleName = QStringLiteral(u"لوحة الأرقام"),
                                    .overScreen = {8625, 3825, 3300, 3300},
                                    .keys = answerKeys(Command1->text()),
-                                   .largestKey = {0, 0, 1800, 1800}}))
+                                   .largestKey = {0, 0, 2400, 2400}}))
 {
     new tk::Shape(this, {.name = QStringLiteral("Shape2"),
                          .kind = tk::ShapeKind::Oval,

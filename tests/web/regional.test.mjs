@@ -8,7 +8,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { firstFrame, startBrowser, waitForScreen } from './browser.mjs';
+import { firstFrame, insertText, pause, startBrowser, waitForScreen } from './browser.mjs';
 import { at, colours, placeValueText, readRedDigit, redDigit, referenceShapes,
          verdict } from './screens.mjs';
 
@@ -20,7 +20,7 @@ let page;
 
 before(async () => {
   browser = await startBrowser({ locale: 'ar-EG' });
-  page = await browser.context.newPage();
+  page = await browser.newPage();
 });
 
 after(async () => {
@@ -30,17 +30,17 @@ after(async () => {
 test('a right answer in Arabic-Indic digits, typed as a keyboard types it, is right', async () => {
   await page.goto(browser.site.url);
   await firstFrame(page);
-  const drawn = await referenceShapes(browser.context, browser.site.url, [...kArabicIndic], 96,
-                                      true, colours.red);
+  const drawn = await referenceShapes(browser, browser.site.url, [...kArabicIndic], 96, true,
+                                      colours.red);
   const digits = Object.fromEntries(drawn.map((shape, value) => [String(value), shape]));
-  await page.waitForTimeout(3500); // the splash screen's three seconds
-  await page.mouse.click(...at.menuWrite);
+  await pause(3500); // the splash screen's three seconds
+  await page.mouseClick(...at.menuWrite);
   const asked = await waitForScreen(page, (p) => redDigit(p) !== null, 'question');
   const red = redDigit(asked);
   const digit = readRedDigit(asked, red, digits);
   assert.ok(digit.margin > 0.05, `the red digit reads unclearly: ${JSON.stringify(digit)}`);
-  await page.mouse.click(...at.writeAnswerBox);
-  await page.keyboard.insertText(arabicIndic(placeValueText(Number(digit.name), red.place)));
-  await page.mouse.click(...at.writeButton);
+  await page.mouseClick(...at.writeAnswerBox);
+  await insertText(page, arabicIndic(placeValueText(Number(digit.name), red.place)));
+  await page.mouseClick(...at.writeButton);
   await waitForScreen(page, (p) => verdict(p) === 'right', 'right verdict');
 });
