@@ -29,7 +29,9 @@
 // the display has as many pixels to a CSS pixel as that takes: window.devicePixelRatio, as Qt
 // reads it, is never below `least` (0: the display's own). Qt then draws the screens at one device
 // pixel to a logical pixel on a canvas of more pixels than the view, which the browser shows
-// shrunk to the view. Returns the display's own ratio.
+// shrunk to the view. Returns the display's own ratio. (The body is JavaScript: clang-format would
+// break its arrows.)
+// clang-format off
 EM_JS(double, placevalueLeastDensity, (double least), {
     if (!window.placevalueDensity) {
         let owner = window;
@@ -37,16 +39,17 @@ EM_JS(double, placevalueLeastDensity, (double least), {
         while (owner && !(property = Object.getOwnPropertyDescriptor(owner, "devicePixelRatio"))) {
             owner = Object.getPrototypeOf(owner);
         }
-        const own = property && property.get ? () = > property.get.call(window) : () = > 1;
-        window.placevalueDensity = {own : own, least : 0};
+        const own = property && property.get ? () => property.get.call(window) : () => 1;
+        window.placevalueDensity = {own: own, least: 0};
         Object.defineProperty(window, "devicePixelRatio", {
-            configurable : true,
-            get : () = > Math.max(window.placevalueDensity.own(), window.placevalueDensity.least)
+            configurable: true,
+            get: () => Math.max(window.placevalueDensity.own(), window.placevalueDensity.least)
         });
     }
     window.placevalueDensity.least = least;
     return window.placevalueDensity.own();
 });
+// clang-format on
 
 namespace tk::platform::web {
 
