@@ -100,17 +100,15 @@ export async function referenceShapes(browser, siteUrl, texts, pixels, bold, col
   try {
     await page.goto(`${siteUrl}test-faces/`);
     const face = bold ? 'Amiri-Bold.ttf' : 'Amiri-Regular.ttf';
-    await page.evaluate(async (file) => {
-      document.fonts.add(await new FontFace('Reference', `url(/test-faces/${file})`).load());
-    }, face);
-    const shapes = [];
-    for (const text of texts) {
-      // One text at a time, its pixels as base64: some drivers carry no large arrays.
-      const drawn = await page.evaluate(({ text, pixels, colour }) => {
-        const canvas = document.createElement('canvas');
-        canvas.width = pixels * 8;
-        canvas.height = pixels * 2;
-        const context = canvas.getContext('2d', { willReadFrequently: true });
+    // Each text's ink alone comes back, its pixels as base64: some drivers carry no large arrays.
+    const drawn = await page.evaluate(async ({ texts, pixels, face, colour }) => {
+      document.fonts.add(await new FontFace('Reference', `url(/test-faces/${face})`).load());
+      const canvas = document.createElement('canvas');
+      canvas.width = pixels * 8;
+      canvas.height = pixels * 2;
+      const context = canvas.getContext('2d', { willReadFrequently: true });
+      const isInk = (data, i) => [0, 1, 2].every((c) => Math.abs(data[i + c] - colour[c]) <= 80);
+      return texts.map((text) => {
         context.fillStyle = '#000';
         context.fillRect(0, 0, canvas.width, canvas.height);
         context.fillStyle = `rgb(${colour.join(',')})`;
@@ -118,18 +116,28 @@ export async function referenceShapes(browser, siteUrl, texts, pixels, bold, col
         context.textBaseline = 'middle';
         context.fillText(text, pixels / 2, pixels);
         const { data } = context.getImageData(0, 0, canvas.width, canvas.height);
-        let binary = '';
-        for (let i = 0; i < data.length; i += 0x8000) {
-          binary += String.fromCharCode(...data.subarray(i, i + 0x8000));
+        let [left, top, right, bottom] = [canvas.width, canvas.height, -1, -1];
+        for (let y = 0; y < canvas.height; ++y) {
+          for (let x = 0; x < canvas.width; ++x) {
+            if (isInk(data, (y * canvas.width + x) * 4)) {
+              [left, top] = [Math.min(left, x), Math.min(top, y)];
+              [right, bottom] = [Math.max(right, x), Math.max(bottom, y)];
+            }
+          }
         }
-        return { width: canvas.width, height: canvas.height, data: btoa(binary) };
-      }, { text, pixels, colour });
-      const picture = { ...drawn, data: new Uint8Array(Buffer.from(drawn.data, 'base64')) };
-      const full = { x: 0, y: 0, width: picture.width, height: picture.height };
-      const box = inkBox(picture, full, near(colour, 80));
-      shapes.push({ shape: shapeOf(picture, box, near(colour, 80)), width: box.width });
-    }
-    return shapes;
+        const ink = context.getImageData(left, top, right - left + 1, bottom - top + 1);
+        let binary = '';
+        for (let i = 0; i < ink.data.length; i += 0x8000) {
+          binary += String.fromCharCode(...ink.data.subarray(i, i + 0x8000));
+        }
+        return { width: ink.width, height: ink.height, data: btoa(binary) };
+      });
+    }, { texts, pixels, face, colour });
+    return drawn.map((ink) => {
+      const picture = { ...ink, data: new Uint8Array(Buffer.from(ink.data, 'base64')) };
+      const box = { x: 0, y: 0, width: picture.width, height: picture.height };
+      return { shape: shapeOf(picture, box, near(colour, 80)), width: box.width };
+    });
   } finally {
     await page.close();
   }

@@ -116,6 +116,8 @@ for (const device of devices) {
       const pad = await keypad(page, device, area, 'Form2', 13);
       const side = Math.min(...pad.keys.map((key) => Math.min(key.width, key.height)));
       assert.ok(side >= (device.smallestKey ?? 1), `keys of ${side} CSS pixels`);
+      console.log(`${device.name}: the keypad ${pad.where}, its keys ${side.toFixed(0)} CSS ` +
+                  'pixels square');
       if (pad.where === 'over') {
         assertOnBlack(pad, area, [['write-asking', 0, 0], ['write-wrong-longest', 0, 0]]);
       }
