@@ -7,7 +7,8 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test screenshots lint clean package bench bench-sheets
+.PHONY: all deps configure build run test screenshots lint clean package bench bench-sheets \
+	orca-transcript
 
 all: build
 
@@ -93,6 +94,13 @@ bench:
 	@cmake -S . -B $(BENCH_BUILD) $(CMAKE_FLAGS) -DPLACEVALUE_BENCH=ON -DPLACEVALUE_TESTS=OFF > /dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@bench/run-bench $(BENCH_BUILD)
+
+# What Orca says along the screen-reader tour of `make test` (accessibility_at_spi), taken at a
+# person's pace: Orca's utterances from its debug log, no voice needed.
+orca-transcript: build
+	@scripts/install-deps orca
+	@sh tests/accessibility/check_at_spi.sh --orca $(BUILD)/placevalue \
+		$(BUILD)/tests/accessibility/print_design
 
 # The worksheet maker alone: a class set of 30 sheets of 30 questions, timed and weighed.
 bench-sheets: build

@@ -160,7 +160,7 @@ public:
         Run run{"reading practice"};
         screen.show();
         loop(run, [&](long) {
-            QTest::keyClick(&screen, Qt::Key_Return);
+            QTest::keyClick(screen.Label1, Qt::Key_Return); // the question has the focus
             const core::ReadingNumbers& n = screen.numbers();
             if (n.QuestionKind < 0 || n.QuestionKind > 9 || n.OneDigit < 0 || n.OneDigit > 9 ||
                 n.TwoDigitA < 0 || n.TwoDigitA > 98 || n.ThreeDigit < 0 || n.ThreeDigit > 998 ||

@@ -8,27 +8,18 @@
 # `wine` starts to the moment its first window is mapped, polled every 5 ms. (Under Wine a
 # window is mapped just before it is painted, and Wine's drawing reaches the X server in ways the
 # Damage extension of window_probe does not see whole.)
-# The caller sets WINEPREFIX and a scratch folder in $scratch, and calls wine_timing_stop on exit.
+# The caller sources tests/support/checks.sh first and sets WINEPREFIX; the Wine server and the
+# display end with the script.
 
 export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
 
 wine_timing_start() {
-    : "${scratch:?}" "${WINEPREFIX:?}"
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5> "$scratch/display" 2> /dev/null &
-    xvfb_pid=$!
-    until [ -s "$scratch/display" ]; do sleep 0.05; done
-    DISPLAY=:$(head -n 1 "$scratch/display")
-    export DISPLAY
+    : "${WINEPREFIX:?}"
+    start_display
     wineboot -i > /dev/null 2>&1 || true
     wineserver -p 2> /dev/null || true
+    at_exit 'wineserver -k 2> /dev/null'
 }
-
-wine_timing_stop() {
-    wineserver -k 2> /dev/null
-    kill "${xvfb_pid:-}" 2> /dev/null
-}
-
-now_ms() { date +%s%3N; }
 
 # Milliseconds from the start of the program to its first mapped window.
 time_to_window() {

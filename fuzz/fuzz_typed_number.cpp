@@ -3,8 +3,9 @@
 
 // Reading a typed answer: any text, read as UTF-8 under each of several writings (plain, the
 // Arabic-Indic digits with the Arabic separator, a comma, digits beyond the Basic Multilingual
-// Plane), must give a number (never NaN), the same number an independent reading of the same
-// grammar gives, and a defined comparison with every answer the exercises can ask for.
+// Plane), each also reading the Arabic-Indic digits of both sets and ٫, must give a number
+// (never NaN), the same number an independent reading of the same grammar gives, and a defined
+// comparison with every answer the exercises can ask for.
 
 #include "core/number_text.h"
 #include "core/place_value_question.h"
@@ -18,6 +19,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {
@@ -36,9 +38,22 @@ const std::array<core::NumberWriting, 6> kWritings = {
     core::NumberWriting(U'\u06F0', U'\U0001E95E'), // Persian digits, a separator beyond the BMP
 };
 
-// The typed number's grammar, written out plainly: blanks dropped and the writing's digits and
-// separator turned into 0 to 9 and "." first, then the longest leading sign, digits with at
-// most one point and exponent, read by the C library.
+// The zero of the run of ten digits the character belongs to, if it is a digit every writing
+// reads (Arabic-Indic, extended Arabic-Indic) or one of the writing's own.
+std::optional<char32_t> zeroOf(char32_t c, const core::NumberWriting& writing)
+{
+    for (const char32_t zero : {U'\u0660', U'\u06F0', writing.zeroDigit()}) {
+        if (c - zero < 10U) {
+            return zero;
+        }
+    }
+    return std::nullopt;
+}
+
+// The typed number's grammar, written out plainly: blanks dropped, and the writing's digits and
+// separator, the Arabic-Indic digits of both sets and the Arabic separator ٫, turned into 0 to 9
+// and "." first, then the longest leading sign, digits with at most one point and exponent, read
+// by the C library.
 double referenceReading(const QString& text, const core::NumberWriting& writing)
 {
     QString compact;
@@ -46,9 +61,10 @@ double referenceReading(const QString& text, const core::NumberWriting& writing)
         if (c == U' ' || c == U'\t' || c == U'\n') {
             continue;
         }
-        if (c - writing.zeroDigit() < 10U) {
-            compact.append(QChar(static_cast<char16_t>(u'0' + (c - writing.zeroDigit()))));
-        } else if (c == writing.separator()) {
+        const std::optional<char32_t> zero = zeroOf(c, writing);
+        if (zero) {
+            compact.append(QChar(static_cast<char16_t>(u'0' + (c - *zero))));
+        } else if (c == writing.separator() || c == U'\u066B') {
             compact.append(QLatin1Char('.'));
         } else if (c > 0xFFFF) {
             compact.append(QChar(u'\uFFFD')); // any character the grammar does not know

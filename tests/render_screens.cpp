@@ -105,11 +105,11 @@ void renderReading(ScreenDirectory& screens, ScriptedRandom& random, Gallery& ga
     SwitchScreen(menu, reading);
     gallery.save(reading, QStringLiteral("reading-opening"));
     scriptReading(random, 0, 0, 0, 0, 0); // Enter, kind 0: 0 و 0
-    QTest::keyClick(&reading, Qt::Key_Return);
+    QTest::keyClick(reading.windowHandle(), Qt::Key_Return);
     gallery.save(reading, QStringLiteral("reading-shortest"));
     scriptReading(random, 8, 0, 0, 998, 0); // Enter, kind 8: 998 و 998
     random.script({ScriptedRandom::forValue(998, 999)});
-    QTest::keyClick(&reading, Qt::Key_Return);
+    QTest::keyClick(reading.windowHandle(), Qt::Key_Return);
     gallery.save(reading, QStringLiteral("reading-longest"));
 }
 
@@ -169,5 +169,12 @@ int main(int argc, char** argv)
     renderExercises(screens, program.random, gallery);
     renderReading(screens, program.random, gallery);
     renderTouch(screens, program.random, gallery);
+    // The menu from the keyboard: two presses of Tab, and the write exercise's entry has the focus.
+    Form4& menu = screens.get<Form4>();
+    SwitchScreen(screens.get<Form5>(), menu);
+    static_cast<void>(QTest::qWaitForWindowActive(&menu));
+    QTest::keyClick(menu.windowHandle(), Qt::Key_Tab);
+    QTest::keyClick(menu.windowHandle(), Qt::Key_Tab);
+    gallery.save(menu, QStringLiteral("menu-keyboard"));
     return gallery.ok() && gallery.coversEveryScreen() ? 0 : 1;
 }

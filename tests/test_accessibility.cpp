@@ -1,17 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What a screen reader learns about the controls: names, roles, and which digit is chosen.
+// What a screen reader learns: the screens' and controls' names and roles, which digit is
+// chosen and where it stands, and what is announced (a verdict, a new question).
 
 #include "app/form1.h"
 #include "app/form4.h"
 #include "app/screen_directory.h"
+#include "core/number_text.h"
+#include "core/spoken_question.h"
 #include "exercises/form2.h"
 #include "exercises/form3.h"
 #include "practice/form5.h"
+#include "support/accessible_events.h"
+#include "support/design_rows.h"
 #include "support/question_script.h"
 #include "support/reading_script.h"
 #include "support/test_program.h"
+#include "toolkit/accessibility.h"
+#include "toolkit/controls.h"
 
 #include <QAccessible>
 #include <QLocale>
@@ -35,6 +42,23 @@ private:
         return s == nullptr ? nullptr : s->findChild<QWidget*>(control, Qt::FindDirectChildrenOnly);
     }
 
+    static QString description(QObject* object)
+    {
+        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Description);
+    }
+
+    // What an announcement also raises on this platform: on Windows the focused control's value
+    // change, which Qt's UI Automation bridge raises as a notification; nothing elsewhere.
+    static QStringList valuesToldFor(const QStringList& announced)
+    {
+#ifdef Q_OS_WIN
+        return announced;
+#else
+        static_cast<void>(announced);
+        return {};
+#endif
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -42,6 +66,7 @@ private Q_SLOTS:
         program_ = std::make_unique<TestProgram>();
         scriptQuestion(program_->random, 1, 2, 3, 45, 0); // the write exercise: the 1 is red
         scriptQuestion(program_->random, 1, 2, 3, 45, 2); // the choose exercise: the 3 is red
+        scriptReading(program_->random, 1, 0, 0, 3, 12);  // the reading practice: 12 و 3
         program_->reachMenu();
         for (tk::Screen* s : program_->allScreens()) {
             if (s != &program_->screens.get<Form1>() && s != &program_->screens.get<Form4>()) {
@@ -49,45 +74,39 @@ private Q_SLOTS:
             }
         }
     }
-    void cleanupTestCase() { program_.reset(); }
+    void cleanupTestCase()
+    {
+        program_.reset();
+    }
 
+    // Every control of the design but the shapes: a clickable label or the button is a button,
+    // a heading a heading, a keypad a panel, another label static text, each named by its caption
+    // (a stand-in's: what it shows now); the answer box is named by the question it answers, the
+    // heading of its screen.
     void controlsHaveNamesAndRoles_data()
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QAccessible::Role>("role");
-        QTest::addColumn<QString>("name");
-        const QString back = u"العودة للواجهة"_s;
-        const QString exit = u"خروج"_s;
-        QTest::newRow("menu: write exercise")
-            << u"Form4"_s << u"Label2"_s << QAccessible::Button << u"اكتب البلمزية"_s;
-        QTest::newRow("menu: choose exercise")
-            << u"Form4"_s << u"Label3"_s << QAccessible::Button << u"اختر البلمزية"_s;
-        QTest::newRow("menu: reading practice")
-            << u"Form4"_s << u"Label4"_s << QAccessible::Button << u"ارقام في الصورة العشرية"_s;
-        QTest::newRow("menu: exit") << u"Form4"_s << u"Label1"_s << QAccessible::Button << exit;
-        QTest::newRow("write: return") << u"Form2"_s << u"Label6"_s << QAccessible::Button << back;
-        QTest::newRow("write: exit") << u"Form2"_s << u"Label10"_s << QAccessible::Button << exit;
-        QTest::newRow("write: answer box") << u"Form2"_s << u"Text1"_s << QAccessible::EditableText
-                                           << u"اكتب البلمزية للرقم الملون باللون الاحمر"_s;
-        QTest::newRow("write: button")
-            << u"Form2"_s << u"Command1"_s << QAccessible::Button << u"ادخل الناتج"_s;
-        QTest::newRow("write: heading") << u"Form2"_s << u"Label5"_s << QAccessible::StaticText
-                                        << u"اكتب البلمزية للرقم الملون باللون الاحمر"_s;
-        QTest::newRow("choose: thousandths")
-            << u"Form3"_s << u"Label6"_s << QAccessible::Button << u"0.003"_s;
-        QTest::newRow("choose: hundredths")
-            << u"Form3"_s << u"Label7"_s << QAccessible::Button << u"0.03"_s;
-        QTest::newRow("choose: tenths")
-            << u"Form3"_s << u"Label8"_s << QAccessible::Button << u"0.3"_s;
-        QTest::newRow("choose: return")
-            << u"Form3"_s << u"Label11"_s << QAccessible::Button << back;
-        QTest::newRow("choose: exit") << u"Form3"_s << u"Label10"_s << QAccessible::Button << exit;
-        QTest::newRow("reading: return")
-            << u"Form5"_s << u"Label4"_s << QAccessible::Button << back;
-        QTest::newRow("reading: exit") << u"Form5"_s << u"Label3"_s << QAccessible::Button << exit;
-        QTest::newRow("splash: title")
-            << u"Form1"_s << u"Label2"_s << QAccessible::StaticText << u"البلمزية"_s;
+        QTest::addColumn<QString>("name"); // empty for a stand-in
+        for (const design::Control& c : design::kControls) {
+            if (c.kind == design::Kind::Shape) {
+                continue;
+            }
+            const bool button = c.click != nullptr || c.kind == design::Kind::Button;
+            const bool box = c.kind == design::Kind::TextBox;
+            const bool keypad = c.kind == design::Kind::Keypad; // a panel of buttons
+            const QAccessible::Role role = button      ? QAccessible::Button
+                                           : box       ? QAccessible::EditableText
+                                           : keypad    ? QAccessible::Client
+                                           : c.heading ? QAccessible::Heading
+                                                       : QAccessible::StaticText;
+            const QString name = c.standIn ? QString()
+                                 : box ? design::text(design::control(c.screen, "Label5").caption)
+                                       : design::text(c.caption);
+            QTest::addRow("%s %s", c.screen, c.name)
+                << QString::fromLatin1(c.screen) << QString::fromLatin1(c.name) << role << name;
+        }
     }
     void controlsHaveNamesAndRoles()
     {
@@ -100,6 +119,11 @@ private Q_SLOTS:
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         QVERIFY(accessible != nullptr);
         QCOMPARE(accessible->role(), role);
+        if (name.isEmpty()) { // a stand-in: what it shows
+            auto* label = qobject_cast<tk::Label*>(widget);
+            QVERIFY(label != nullptr);
+            name = label->caption();
+        }
         QCOMPARE(accessible->text(QAccessible::Name), name);
     }
 
@@ -129,24 +153,115 @@ private Q_SLOTS:
             QAccessibleActionInterface::pressAction()));
     }
 
-    void theChosenDigitSaysSo()
+    // Each screen is a window with its spoken name; its children are its controls but for the
+    // shapes (decoration), then its announcement.
+    void screensAreNamedWindowsWithoutDecoration_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("name");
+        for (const design::Window& window : design::kWindows) {
+            QTest::newRow(window.screen)
+                << QString::fromLatin1(window.screen) << design::text(window.spokenName);
+        }
+    }
+    void screensAreNamedWindowsWithoutDecoration()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, name);
+        tk::Screen* s = program_->screenNamed(screen);
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(s);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), name);
+        int controls = 0;
+        for (const design::Control& c : design::kControls) {
+            controls += screen == QLatin1String(c.screen) && c.kind != design::Kind::Shape ? 1 : 0;
+        }
+        QCOMPARE(window->childCount(), controls + 1);
+        for (int i = 0; i < controls; ++i) {
+            QAccessibleInterface* child = window->child(i);
+            QVERIFY(qobject_cast<tk::Shape*>(child->object()) == nullptr);
+            QCOMPARE(child->parent()->object(), s);
+            QCOMPARE(window->indexOfChild(child), i);
+        }
+        QAccessibleInterface* announcement = window->child(controls);
+        QCOMPARE(announcement->role(), QAccessible::Notification);
+        QCOMPARE(announcement->object(), &s->announcement());
+        QCOMPARE(announcement->parent()->object(), s);
+        QCOMPARE(window->indexOfChild(announcement), controls);
+    }
+
+    // Only the chosen digit says that it is the red one, which digit it is and where it stands;
+    // the control that takes the focus first says the whole question.
+    void theChosenDigitSaysWhichAndWhere_data()
+    {
+        QTest::addColumn<int>("place");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("thousandths") << 0 << u"Label1"_s;
+        QTest::newRow("hundredths") << 1 << u"Label2"_s;
+        QTest::newRow("tenths") << 2 << u"Label3"_s;
+    }
+    void theChosenDigitSaysWhichAndWhere()
+    {
+        QFETCH(int, place);
+        QFETCH(QString, chosen);
+        for (ExerciseScreen* screen : QList<ExerciseScreen*>{&program_->screens.get<Form2>(),
+                                                             &program_->screens.get<Form3>()}) {
+            scriptQuestion(program_->random, 7, 8, 9, 456, place);
+            screen->Timer1->setEnabled(true); // as an answer leaves it
+            QVERIFY(screen->Timer1->fireNow());
+            const core::PlaceValueQuestion& question = screen->question();
+            QCOMPARE(question.ChosenDigit, static_cast<float>(7 + place));
+            for (tk::Label* digit : {screen->Label1, screen->Label2, screen->Label3}) {
+                QCOMPARE(description(digit), digit->objectName() == chosen
+                                                 ? core::chosenDigitDescription(question)
+                                                 : QString());
+            }
+            QCOMPARE(description(screen->firstFocus()), core::spokenQuestion(question));
+        }
+        QVERIFY(program_->screens.get<Form2>().firstFocus() ==
+                program_->screens.get<Form2>().Text1);
+        QVERIFY(program_->screens.get<Form3>().firstFocus() ==
+                program_->screens.get<Form3>().Label5);
+    }
+
+    // The verdict is told when it shows, and so is each new question and each new number to
+    // read, wherever the focus is; a hidden screen tells nothing.
+    void verdictsAndNewQuestionsAreAnnounced()
     {
         Form2& write = program_->screens.get<Form2>();
-        const auto description = [](QWidget* digit) {
-            return QAccessible::queryAccessibleInterface(digit)->text(QAccessible::Description);
-        };
-        QCOMPARE(description(write.Label1), u"الرقم الملون باللون الاحمر"_s);
-        QVERIFY(description(write.Label2).isEmpty());
-        QVERIFY(description(write.Label3).isEmpty());
-
-        scriptQuestion(program_->random, 0, 6, 0, 7, 1); // the next question: the 6 is red
-        write.Text1->setText(u"1"_s);
+        Form3& choose = program_->screens.get<Form3>();
+        Form5& reading = program_->screens.get<Form5>();
+        for (tk::Screen* s : QList<tk::Screen*>{&write, &choose, &reading}) {
+            s->show();
+        }
+        scriptQuestion(program_->random, 0, 0, 6, 7, 2); // 7.600, the 6 red
+        choose.Timer1->setEnabled(true);
+        QVERIFY(choose.Timer1->fireNow());
+        AccessibleEventLog log;
+        write.Text1->setText(u"9"_s);
         QTest::mouseClick(write.Command1, Qt::LeftButton);
+        const QString wrong = core::FeedbackText(false, write.question().CorrectAnswer);
+        scriptQuestion(program_->random, 0, 0, 4, 12, 2); // 12.400, the 4 red
         QVERIFY(write.Timer1->fireNow());
-        QVERIFY(description(write.Label1).isEmpty());
-        QCOMPARE(description(write.Label2), u"الرقم الملون باللون الاحمر"_s);
-        QCOMPARE(QAccessible::queryAccessibleInterface(write.Label2)->text(QAccessible::Name),
-                 u"6"_s);
+        const QString next = core::spokenQuestion(write.question());
+        QVERIFY(next.startsWith(u"العدد 12 و 4 0 0، "_s));
+        QTest::mouseClick(choose.Label8, Qt::LeftButton);
+        const QString chosen = core::FeedbackText(true, choose.question().CorrectAnswer);
+        QCOMPARE(choose.Label9->caption(), chosen);
+        scriptReading(program_->random, 5, 0, 42, 0, 0); // 42 و 5
+        QTest::keyClick(reading.Label1, Qt::Key_Return);
+        const QStringList announced{wrong, next, chosen, u"42و5"_s};
+        QCOMPARE(log.announcements(), announced);
+        QCOMPARE(log.valuesTold(), valuesToldFor(announced));
+
+        QTest::mouseClick(write.Command1, Qt::LeftButton);
+        log.clear();
+        write.hide(); // back to the menu before the tick
+        scriptQuestion(program_->random, 0, 0, 5, 3, 2);
+        QVERIFY(write.Timer1->fireNow());
+        QCOMPARE(log.announcements(), QStringList());
+        QCOMPARE(write.announcement().news(), write.Label9->caption()); // the last news told
+        QCOMPARE(description(write.Text1), core::spokenQuestion(write.question()));
     }
 };
 

@@ -3,8 +3,10 @@
 
 // Every control of the five screens carries its designed values when the screen is made: the
 // labels' captions, faces, sizes, colours, alignment, reading order and visibility, the window
-// backgrounds, the shapes, the answer box and button, and the timers. (Places: test_layout.)
+// backgrounds, the shapes, the answer box and button, and the timers; the splash screen's
+// numbers under other regional settings. (Places: test_layout.)
 
+#include "app/form1.h"
 #include "app/screen_directory.h"
 #include "support/design_rows.h"
 #include "support/test_program.h"
@@ -15,6 +17,7 @@
 #include "toolkit/label.h"
 #include "toolkit/timer.h"
 
+#include <QLocale>
 #include <QTest>
 
 #include <memory>
@@ -154,6 +157,38 @@ private Q_SLOTS:
             }
             break;
         }
+        }
+    }
+
+    // The splash screen's year and version in the regional settings' digits, still fitting the
+    // window; the version's point is no decimal separator (written ٫ among Arabic-Indic digits,
+    // where a point looks like their zero).
+    void theSplashWritesItsNumbersInTheRegionalDigits_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("version");
+        QTest::newRow("C") << u"C"_s << u"2026"_s << u"1.00"_s;
+        QTest::newRow("fr_FR") << u"fr_FR"_s << u"2026"_s << u"1.00"_s;
+        QTest::newRow("ar_MA") << u"ar_MA"_s << u"2026"_s << u"1.00"_s;
+        QTest::newRow("ar_EG") << u"ar_EG"_s << u"٢٠٢٦"_s << u"١٫٠٠"_s;
+        QTest::newRow("ar_SA") << u"ar_SA"_s << u"٢٠٢٦"_s << u"١٫٠٠"_s;
+        QTest::newRow("fa_IR") << u"fa_IR"_s << u"۲۰۲۶"_s << u"۱٫۰۰"_s;
+    }
+    void theSplashWritesItsNumbersInTheRegionalDigits()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, year);
+        QFETCH(QString, version);
+        QLocale::setDefault(QLocale(locale));
+        const Form1 splash;
+        QLocale::setDefault(QLocale::c());
+        const auto* rights = control<tk::Label>(&splash, u"Label5"_s);
+        const auto* release = control<tk::Label>(&splash, u"Label6"_s);
+        QCOMPARE(rights->caption(), u"جميع الحقوق محفوظة "_s + year);
+        QCOMPARE(release->caption(), u"الإصدار "_s + version);
+        for (const tk::Label* label : {rights, release}) {
+            QVERIFY(splash.rect().contains(label->geometry()));
         }
     }
 };

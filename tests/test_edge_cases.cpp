@@ -148,11 +148,11 @@ private Q_SLOTS:
         QCOMPARE(program_->random.draws(), 5);
         scriptReading(program_->random, 8, 0, 0, 123, 0); // kind 8: 123 و a sixth draw
         program_->random.script({ScriptedRandom::forValue(456, 999)});
-        QTest::keyClick(&reading, Qt::Key_Return);
+        QTest::keyClick(reading.windowHandle(), Qt::Key_Return);
         QCOMPARE(reading.Label1->caption(), u"123و456"_s);
         QCOMPARE(program_->random.draws(), 11);
         scriptReading(program_->random, 6, 0, 17, 0, 25); // kind 6: 17 و 25
-        QTest::keyClick(&reading, Qt::Key_Return);
+        QTest::keyClick(reading.windowHandle(), Qt::Key_Return);
         QCOMPARE(reading.Label1->caption(), u"17و25"_s);
         QCOMPARE(program_->random.draws(), 16);
         QCOMPARE(program_->random.scriptedLeft(), 0);

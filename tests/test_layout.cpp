@@ -237,7 +237,7 @@ private Q_SLOTS:
 
         Form5& reading = program_->screens.get<Form5>();
         program_->random.script({0.85F, 0.9999F, 0.9999F, 0.9999F, 0.9999F, 0.9999F});
-        QTest::keyClick(&reading, Qt::Key_Return);
+        QTest::keyClick(reading.windowHandle(), Qt::Key_Return);
         QCOMPARE(reading.Label1->caption(),
                  core::FormatNumber(998) + u'و' + core::FormatNumber(998));
         QVERIFY(reading.rect().contains(reading.Label1->geometry()));

@@ -5,6 +5,7 @@
 
 #include "core/number_text.h"
 #include "core/place_value_question.h"
+#include "core/spoken_question.h"
 #include "support/question_script.h"
 
 #include <QLocale>
@@ -125,22 +126,63 @@ private Q_SLOTS:
         QCOMPARE(core::FormatNumber(question.CorrectAnswer), texts.at(place));
         QVERIFY(question.CorrectAnswer > 0.0F && question.CorrectAnswer < 1.0F);
         QCOMPARE(board.redLabels(), QList<int>{place + 1});
+        QCOMPARE(question.Place, static_cast<core::DecimalPlace>(place));
         QCOMPARE(board.captions.at(place + 1), d);
         QCOMPARE(board.captions[4], u" و"_s + written(u"305"_s, zero, separator));
         QCOMPARE(board.captions.at((place + 1) % 3 + 1), written(u"0"_s, zero, separator));
         QCOMPARE(core::FeedbackText(false, question.CorrectAnswer),
                  u"الاجابة خاطئة و الاجابة الصحيحة هي "_s + texts.at(place));
-        // Only the divisor of the chosen place gives the stored answer.
+        // The three values offered, thousandths first: only the chosen place's is the answer.
+        const std::array<float, 3> choices = core::choiceValues(question.ChosenDigit);
         for (int other = 0; other < 3; ++other) {
-            QCOMPARE(core::placeValue(question.ChosenDigit, kDivisors.at(other)) ==
-                         question.CorrectAnswer,
-                     other == place);
+            QCOMPARE(choices.at(other), static_cast<float>(digit) / kDivisors.at(other));
+            QCOMPARE(choices.at(other) == question.CorrectAnswer, other == place);
         }
         QCOMPARE(
             core::matchesAnswer(core::ReadTypedNumber(texts.at(place)), question.CorrectAnswer),
             true);
         QCOMPARE(random.reseeds(), 1);
         QCOMPARE(random.draws(), 5);
+    }
+
+    // What a screen reader is told: the number as shown, the red digit in words and where it
+    // stands after the waw, never the name of its place (the answer).
+    void aScreenReaderHearsTheDigitAndWhereItStands_data()
+    {
+        QTest::addColumn<QList<int>>("draws"); // thousandths, hundredths, tenths, whole, place
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("spoken");
+        const QString red = u"الرقم الملون باللون الاحمر هو "_s;
+        QTest::newRow("tenths") << QList<int>{0, 0, 6, 600, 2} << u"C"_s << 1
+                                << u"العدد 600 و 6 0 0، "_s + red + u"ستة، الرقم الأول بعد الواو"_s;
+        QTest::newRow("hundredths")
+            << QList<int>{2, 3, 7, 305, 1} << u"C"_s << 2
+            << u"العدد 305 و 7 3 2، "_s + red + u"ثلاثة، الرقم الثاني بعد الواو"_s;
+        QTest::newRow("thousandths, Arabic-Indic digits")
+            << QList<int>{9, 1, 1, 0, 0} << u"ar_EG"_s << 3
+            << u"العدد ٠ و ١ ١ ٩، "_s + red + u"تسعة، الرقم الثالث بعد الواو"_s;
+    }
+    void aScreenReaderHearsTheDigitAndWhereItStands()
+    {
+        QFETCH(QList<int>, draws);
+        QFETCH(QString, locale);
+        QFETCH(int, position);
+        QFETCH(QString, spoken);
+        QLocale::setDefault(QLocale(locale));
+        ScriptedRandom random;
+        scriptQuestion(random, draws[0], draws[1], draws[2], draws[3], draws[4]);
+        RecordingBoard board;
+        core::PlaceValueQuestion question;
+        QCOMPARE(core::chosenDigitPosition(question), 0); // no question yet
+        QCOMPARE(core::chosenDigitDescription(question), QString());
+        core::GenerateQuestion(board, question, random);
+        QCOMPARE(core::chosenDigitPosition(question), position);
+        QCOMPARE(core::spokenQuestion(question), spoken);
+        QVERIFY(spoken.endsWith(core::chosenDigitDescription(question)));
+        for (const QString& place : {u"عشر"_s, u"مئ"_s, u"ئة"_s, u"ألف"_s, u"الاف"_s}) {
+            QVERIFY2(!spoken.contains(place), qPrintable(place)); // no place is named
+        }
     }
 
     void zeroAtTheChosenPlaceRedrawsEverything()
@@ -163,6 +205,7 @@ private Q_SLOTS:
         QCOMPARE(board.captions[3], u"8"_s);
         QCOMPARE(board.captions[4], u" و0"_s);
         QCOMPARE(board.redLabels(), QList<int>{3});
+        QCOMPARE(question.Place, core::DecimalPlace::Tenths); // the second attempt's place
         QCOMPARE(question.ThousandthsDigit, 0.0F);
         QCOMPARE(question.WholePart, 0.0F);
         QCOMPARE(question.CorrectAnswer, 8.0F / 10.0F);
@@ -195,6 +238,7 @@ private Q_SLOTS:
             const QList<int> red = board.redLabels();
             QCOMPARE(red.size(), 1);
             const int place = red.front() - 1;
+            QCOMPARE(question.Place, static_cast<core::DecimalPlace>(place));
             ++placesSeen.at(place);
             const std::array<float, 3> digits = {question.ThousandthsDigit,
                                                  question.HundredthsDigit, question.TenthsDigit};

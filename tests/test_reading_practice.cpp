@@ -11,6 +11,7 @@
 #include "support/reading_script.h"
 #include "support/test_program.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -42,19 +43,21 @@ private Q_SLOTS:
         QCOMPARE(reading.Label1->caption(), u"98و998"_s);
         QVERIFY(QTest::qWaitForWindowActive(&reading));
 
-        // Keys other than Enter and Esc change nothing.
-        for (const auto key :
-             {Qt::Key_A, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Backspace, Qt::Key_5}) {
-            QTest::keyClick(&reading, key);
+        // Keys other than Enter, Esc and those that move the focus change nothing; the focus
+        // stays on the question.
+        QCOMPARE(QApplication::focusWidget(), reading.Label1);
+        for (const auto key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_5}) {
+            QTest::keyClick(reading.windowHandle(), key);
         }
+        QCOMPARE(QApplication::focusWidget(), reading.Label1);
         QCOMPARE(reading.Label1->caption(), u"98و998"_s);
         QCOMPARE(program_->random.draws(), 5);
 
         scriptReading(program_->random, 5, 0, 42, 0, 0); // Enter, kind 5: 42 و 5
-        QTest::keyClick(&reading, Qt::Key_Return);
+        QTest::keyClick(reading.windowHandle(), Qt::Key_Return);
         QCOMPARE(reading.Label1->caption(), u"42و5"_s);
         scriptReading(program_->random, 0, 7, 0, 0, 0); // keypad Enter too
-        QTest::keyClick(&reading, Qt::Key_Enter);
+        QTest::keyClick(reading.windowHandle(), Qt::Key_Enter);
         QCOMPARE(reading.Label1->caption(), u"7و0"_s);
         QCOMPARE(program_->recorder.ends(), 0);
 
@@ -66,11 +69,11 @@ private Q_SLOTS:
         QCOMPARE(reading.Label1->caption(), u"7و0"_s);
         QCOMPARE(program_->random.draws(), 15);
         scriptReading(program_->random, 4, 0, 3, 9, 0); // Enter table, not the opening one
-        QTest::keyClick(&reading, Qt::Key_Return);
+        QTest::keyClick(reading.windowHandle(), Qt::Key_Return);
         QCOMPARE(reading.Label1->caption(), u"3و9"_s);
 
         const int drawsBeforeEsc = program_->random.draws();
-        QTest::keyClick(&reading, Qt::Key_Escape);
+        QTest::keyClick(reading.windowHandle(), Qt::Key_Escape);
         QCOMPARE(program_->recorder.ends(), 1);
         QCOMPARE(program_->random.draws(), drawsBeforeEsc);
     }

@@ -197,13 +197,14 @@ private Q_SLOTS:
         QCOMPARE(form.Text1->text(), u"0.03"_s);
     }
 
-    void onlyTheAnswerBoxAndTheButtonTakeTheFocus()
+    void tabGoesFromTheAnswerBoxToTheButtonThenTheLabelsAndBack()
     {
         Form2& form = showAsking();
-        QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), form.Command1);
-        QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), form.Text1);
+        for (QWidget* next :
+             QList<QWidget*>{form.Command1, form.returnLabel(), form.exitLabel(), form.Text1}) {
+            QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
     }
 
     void escFromTheAnswerBoxEndsTheRun()

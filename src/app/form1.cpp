@@ -5,6 +5,7 @@
 
 #include "app/form4.h"
 
+#include "core/number_writing.h"
 #include "toolkit/controls.h"
 
 namespace {
@@ -16,6 +17,8 @@ struct Line {
     core::ColourValue colour = 0;
     bool large = false;
     bool rightToLeft = true;
+    // A year or a version that ends the caption, in the regional settings' digits.
+    const char* numeral = nullptr;
 };
 
 // The credit lines name the team that made the program.
@@ -40,11 +43,12 @@ constexpr Line kLines[] = {
      true,
      true},
     {u"Label5",
-     u"جميع الحقوق محفوظة 2026",
+     u"جميع الحقوق محفوظة ",
      {195, 4200, 5655, 645},
      core::rgb(255, 192, 192),
      true,
-     true},
+     true,
+     "2026"},
     {u"Label7",
      u"فريق تطوير البرامج التعليمية",
      {1575, 4920, 3135, 270},
@@ -57,7 +61,13 @@ constexpr Line kLines[] = {
      core::rgb(255, 192, 128),
      false,
      false},
-    {u"Label6", u"الإصدار 1.00", {2055, 5640, 2160, 270}, core::rgb(255, 192, 128), false, true},
+    {u"Label6",
+     u"الإصدار ",
+     {2055, 5640, 2160, 270},
+     core::rgb(255, 192, 128),
+     false,
+     true,
+     "1.00"},
     {u"Label9",
      u"للمراسلة بالبريد الالكتروني : ",
      {3480, 6000, 2205, 270},
@@ -94,10 +104,15 @@ Form1::Form1()
                   .placement = tk::Placement::CentredOnScreen})
     , Timer1(new tk::Timer(this, QStringLiteral("Timer1"), 3000, true))
 {
+    const core::NumberWriting writing = core::regionalWriting();
     for (const Line& line : kLines) {
         const bool large = line.large;
+        QString caption = QString::fromUtf16(line.caption);
+        if (line.numeral != nullptr) {
+            caption += writing.writeVersion(line.numeral);
+        }
         new tk::Label(this, {.name = QString::fromUtf16(line.name),
-                             .caption = QString::fromUtf16(line.caption),
+                             .caption = caption,
                              .box = line.box,
                              .font = {tk::Face::ArabicTransparent, large ? 27.75 : 11.25, true},
                              .colour = line.colour,

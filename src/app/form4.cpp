@@ -69,4 +69,7 @@ Form4::Form4()
             [this] { Q_EMIT switchRequested(&Form3::staticMetaObject); });
     connect(Label4, &tk::Label::clicked, this,
             [this] { Q_EMIT switchRequested(&Form5::staticMetaObject); });
+    // From the keyboard, in reading order: the top oval, the right, the left, then the exit. No
+    // entry has the focus until a key moves it there.
+    setFocusOrder({Label4, Label2, Label3, Label1});
 }

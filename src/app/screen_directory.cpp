@@ -19,12 +19,15 @@ template <typename Form> std::unique_ptr<tk::Screen> makeScreen()
     return std::make_unique<Form>();
 }
 
+// The spoken names: the program's title for the splash screen, the word of the return labels
+// ("العودة للواجهة") for the menu, and each activity's menu entry for the activity.
 constexpr std::array kProgramScreens = {
-    ScreenKind{&Form1::staticMetaObject, &makeScreen<Form1>}, // splash screen
-    ScreenKind{&Form4::staticMetaObject, &makeScreen<Form4>}, // main menu
-    ScreenKind{&Form2::staticMetaObject, &makeScreen<Form2>}, // write exercise
-    ScreenKind{&Form3::staticMetaObject, &makeScreen<Form3>}, // choose exercise
-    ScreenKind{&Form5::staticMetaObject, &makeScreen<Form5>}, // reading practice
+    ScreenKind{&Form1::staticMetaObject, &makeScreen<Form1>, u"البلمزية"},      // splash screen
+    ScreenKind{&Form4::staticMetaObject, &makeScreen<Form4>, u"الواجهة"},       // main menu
+    ScreenKind{&Form2::staticMetaObject, &makeScreen<Form2>, u"اكتب البلمزية"}, // write exercise
+    ScreenKind{&Form3::staticMetaObject, &makeScreen<Form3>, u"اختر البلمزية"}, // choose exercise
+    ScreenKind{&Form5::staticMetaObject, &makeScreen<Form5>,
+               u"ارقام في الصورة العشرية"}, // reading practice
 };
 
 std::size_t indexOf(const QMetaObject& type)
@@ -69,6 +72,7 @@ tk::Screen& ScreenDirectory::screen(const QMetaObject& type)
     std::unique_ptr<tk::Screen>& slot = screens_[index];
     if (!slot) {
         slot = kProgramScreens[index].make();
+        slot->setAccessibleName(QString::fromUtf16(kProgramScreens[index].spokenName));
         wire(*slot);
     }
     return *slot;

@@ -21,10 +21,12 @@ class Screen;
 // whole state: exactly one screen stays visible.
 void SwitchScreen(tk::Screen& caller, tk::Screen& target);
 
-// One screen of the program: its class (whose name is also the screen's name) and how to make it.
+// One screen of the program: its class (whose name is also the screen's name), how to make it,
+// and the name a screen reader gives it (a window's title, never shown on the borderless screens).
 struct ScreenKind {
     const QMetaObject* type;
     std::unique_ptr<tk::Screen> (*make)();
+    const char16_t* spokenName;
 };
 
 // Every screen of the program, the splash screen first. The directory, the tests and the

@@ -110,18 +110,22 @@ constexpr long kExponentLimit = 1'000'000; // far beyond any double; keeps the s
 
 // The regional settings' writing, looked up only when the reading meets a character whose
 // meaning depends on it: asking the locale costs several times more than reading a plain
-// answer. No writing has digits among the ASCII characters but 0 to 9, and every writing
-// reads "." as its point.
+// answer. The universal digits and points mean the same under every writing, and no writing
+// has other digits among the ASCII characters, or a point among its digits.
 class RegionalWritingOnDemand {
 public:
     int digitValue(char32_t c)
     {
-        if (c < 0x80) {
-            return c - U'0' < 10U ? static_cast<int>(c - U'0') : -1;
+        const int universal = core::universalDigitValue(c);
+        if (universal >= 0 || c < 0x80 || core::isUniversalDecimalPoint(c)) {
+            return universal;
         }
         return writing().digitValue(c);
     }
-    bool isSeparator(char32_t c) { return c == U'.' || writing().isSeparator(c); }
+    bool isSeparator(char32_t c)
+    {
+        return core::isUniversalDecimalPoint(c) || writing().isSeparator(c);
+    }
 
 private:
     const core::NumberWriting& writing()

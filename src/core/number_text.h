@@ -19,8 +19,9 @@ QString FormatNumber(double value, const core::NumberWriting& writing = core::re
 
 // The number at the start of a typed text: blanks are skipped anywhere, then an optional sign,
 // digits with at most one decimal point and an optional exponent (E or D, either case). Digits
-// are 0 to 9 or the writing's own, mixed freely; the decimal point is "." or the writing's
-// separator. The rest is ignored; a text without such a start reads as 0. Too large a number
+// are the universal ones (0 to 9, ٠ to ٩, ۰ to ۹) or the writing's own, mixed freely; the
+// decimal point is "." or "٫" or the writing's separator (so a comma only where the writing
+// writes one). The rest is ignored; a text without such a start reads as 0. Too large a number
 // reads as an infinity and too small a one as 0; never undefined. Without a writing given, the
 // regional settings' is read.
 double ReadTypedNumber(QStringView text, const core::NumberWriting& writing);

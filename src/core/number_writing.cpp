@@ -13,9 +13,6 @@ namespace core {
 
 namespace {
 
-constexpr char32_t kArabicIndicZero = U'\u0660';
-constexpr char32_t kArabicDecimalSeparator = U'\u066B';
-
 bool startsTenDigits(char32_t zero) noexcept
 {
     for (char32_t k = 0; k < 10; ++k) {
@@ -94,7 +91,19 @@ NumberWriting NumberWriting::withSeparator(SeparatorKind separator) const noexce
 
 QString NumberWriting::write(std::string_view plain) const
 {
-    if (zero_ == U'0' && separator_ == U'.') {
+    return written(plain, separator_);
+}
+
+QString NumberWriting::writeVersion(std::string_view plain) const
+{
+    const bool arabicIndic = zero_ == kArabicIndicZero || zero_ == kExtendedArabicIndicZero;
+    return written(plain, arabicIndic ? kArabicDecimalSeparator : U'.');
+}
+
+// The plain text with its digits in this writing and "." written as `point`.
+QString NumberWriting::written(std::string_view plain, char32_t point) const
+{
+    if (zero_ == U'0' && point == U'.') {
         return QString::fromLatin1(plain.data(), static_cast<qsizetype>(plain.size()));
     }
     QString text;
@@ -103,7 +112,7 @@ QString NumberWriting::write(std::string_view plain) const
         if (c >= '0' && c <= '9') {
             appendCodePoint(text, zero_ + static_cast<char32_t>(c - '0'));
         } else if (c == '.') {
-            appendCodePoint(text, separator_);
+            appendCodePoint(text, point);
         } else {
             text.append(QLatin1Char(c));
         }

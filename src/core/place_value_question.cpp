@@ -15,7 +15,37 @@ float drawBelow(core::RandomSource& random, int n)
     return static_cast<float>(core::numberBelow(random.draw(), n));
 }
 
+// Each place's digit, divisor and label, in the order of DecimalPlace.
+struct PlaceRow {
+    float PlaceValueQuestion::*digit;
+    float divisor;
+    NumberLabel label;
+};
+constexpr std::array<PlaceRow, 3> kPlaces = {
+    {{&PlaceValueQuestion::ThousandthsDigit, kThousandthsDivisor, NumberLabel::Label1},
+     {&PlaceValueQuestion::HundredthsDigit, kHundredthsDivisor, NumberLabel::Label2},
+     {&PlaceValueQuestion::TenthsDigit, kTenthsDivisor, NumberLabel::Label3}}};
+
+const PlaceRow& rowOf(DecimalPlace place)
+{
+    return kPlaces.at(static_cast<std::size_t>(place));
+}
+
 } // namespace
+
+NumberLabel digitLabel(DecimalPlace place)
+{
+    return rowOf(place).label;
+}
+
+std::array<float, 3> choiceValues(float chosenDigit)
+{
+    std::array<float, 3> values{};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        values.at(i) = placeValue(chosenDigit, kChoiceDivisors.at(i));
+    }
+    return values;
+}
 
 QString wholePartCaption(float wholePart, const core::NumberWriting& writing)
 {
@@ -35,7 +65,7 @@ void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question,
         question.HundredthsDigit = drawBelow(random, 10);
         question.TenthsDigit = drawBelow(random, 10);
         question.WholePart = drawBelow(random, 1000);
-        const int place = core::numberBelow(random.draw(), 3);
+        const auto place = static_cast<DecimalPlace>(core::numberBelow(random.draw(), 3));
 
         board.setNumberCaption(NumberLabel::Label1,
                                FormatNumber(question.ThousandthsDigit, writing));
@@ -44,32 +74,14 @@ void GenerateQuestion(QuestionBoard& board, PlaceValueQuestion& question,
         board.setNumberCaption(NumberLabel::Label3, FormatNumber(question.TenthsDigit, writing));
         board.setNumberCaption(NumberLabel::Label4, wholePartCaption(question.WholePart, writing));
 
-        float digit = 0;
-        float divisor = 0;
-        NumberLabel label = NumberLabel::Label1;
-        switch (place) {
-        case 0:
-            digit = question.ThousandthsDigit;
-            divisor = kThousandthsDivisor;
-            label = NumberLabel::Label1;
-            break;
-        case 1:
-            digit = question.HundredthsDigit;
-            divisor = kHundredthsDivisor;
-            label = NumberLabel::Label2;
-            break;
-        default:
-            digit = question.TenthsDigit;
-            divisor = kTenthsDivisor;
-            label = NumberLabel::Label3;
-            break;
-        }
+        const float digit = question.*rowOf(place).digit;
         if (digit == 0) {
             continue;
         }
-        board.setNumberColour(label, kChosenDigitColour);
+        board.setNumberColour(digitLabel(place), kChosenDigitColour);
         question.ChosenDigit = digit;
-        question.CorrectAnswer = placeValue(digit, divisor);
+        question.CorrectAnswer = placeValue(digit, rowOf(place).divisor);
+        question.Place = place;
         return;
     }
 }

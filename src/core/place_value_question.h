@@ -11,9 +11,14 @@
 
 #include <QString>
 
+#include <array>
+
 namespace core {
 
 class RandomSource;
+
+// The three decimal places, numbered as GenerateQuestion draws them.
+enum class DecimalPlace { Thousandths = 0, Hundredths = 1, Tenths = 2 };
 
 struct PlaceValueQuestion {
     float ThousandthsDigit = 0; // shown in Label1
@@ -22,6 +27,7 @@ struct PlaceValueQuestion {
     float WholePart = 0;        // shown in Label4
     float ChosenDigit = 0;      // copy of the digit at the chosen place, 1 to 9
     float CorrectAnswer = 0;    // ChosenDigit / the place's divisor, at single precision
+    DecimalPlace Place = DecimalPlace::Thousandths; // where ChosenDigit stands (the red label)
 };
 
 // The four number labels of an exercise screen; Label1 to Label3 hold the thousandths,
@@ -53,6 +59,18 @@ inline float placeValue(float digit, float divisor)
 {
     return digit / divisor;
 }
+
+// The label that shows a place's digit: Label1 the thousandths, Label3 the tenths.
+NumberLabel digitLabel(DecimalPlace place);
+
+// The divisors of the three values the choose exercise offers, in the order of its Label6,
+// Label7 and Label8: the chosen digit as thousandths, as hundredths and as tenths.
+inline constexpr std::array<float, 3> kChoiceDivisors = {kThousandthsDivisor, kHundredthsDivisor,
+                                                         kTenthsDivisor};
+
+// The three values offered for a chosen digit, in the order of kChoiceDivisors; exactly one of
+// them is the question's CorrectAnswer.
+std::array<float, 3> choiceValues(float chosenDigit);
 
 // The caption of the whole-part label: a blank, the letter waw, then the whole part.
 QString wholePartCaption(float wholePart,

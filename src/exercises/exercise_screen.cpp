@@ -5,14 +5,11 @@
 
 #include "core/number_text.h"
 #include "core/random_source.h"
+#include "core/spoken_question.h"
 
 namespace {
 
 constexpr int kFeedbackMs = 3000;
-QString chosenDigitDescription()
-{
-    return QStringLiteral(u"الرقم الملون باللون الاحمر");
-}
 
 tk::Label* makeNumberLabel(tk::Screen* screen, const QString& name, const QString& caption,
                            core::TwipsRect box, tk::Alignment alignment)
@@ -55,7 +52,8 @@ ExerciseScreen::ExerciseScreen(const ExerciseDesign& design)
                                   .font = {tk::Face::ArabicTransparent, 33.75, false},
                                   .colour = core::rgb(255, 192, 192),
                                   .alignment = tk::Alignment::Right,
-                                  .autoSize = true}))
+                                  .autoSize = true,
+                                  .heading = true}))
     , Label9(new tk::Label(this, {.name = QStringLiteral("Label9"),
                                   .caption = QStringLiteral("8888"),
                                   .box = {5100, 7200, 1800, 930},
@@ -89,21 +87,32 @@ void ExerciseScreen::setNumberCaption(core::NumberLabel label, const QString& ca
 
 void ExerciseScreen::setNumberColour(core::NumberLabel label, core::ColourValue colour)
 {
-    tk::Label* digit = numberLabel(label);
-    digit->setTextColour(colour);
-    // A screen reader cannot see the red: the chosen digit says that it is the one.
-    digit->setAccessibleDescription(colour == core::kChosenDigitColour ? chosenDigitDescription()
-                                                                       : QString());
+    numberLabel(label)->setTextColour(colour);
 }
 
 void ExerciseScreen::generateQuestion()
 {
     core::GenerateQuestion(*this, question_, core::sharedRandom());
+    // A screen reader cannot see the red: the chosen digit says that it is the one and where it
+    // stands, the control that takes the focus first holds the whole question, and the question
+    // is told at once.
+    for (tk::Label* digit : {Label1, Label2, Label3}) {
+        digit->setAccessibleDescription(QString());
+    }
+    numberLabel(core::digitLabel(question_.Place))
+        ->setAccessibleDescription(core::chosenDigitDescription(question_));
+    const QString spoken = core::spokenQuestion(question_);
+    if (QWidget* first = firstFocus()) {
+        first->setAccessibleDescription(spoken);
+    }
+    announce(spoken);
 }
 
 void ExerciseScreen::showVerdict(bool right)
 {
-    Label9->setCaption(core::FeedbackText(right, question_.CorrectAnswer));
+    const QString verdict = core::FeedbackText(right, question_.CorrectAnswer);
+    Label9->setCaption(verdict);
     Label9->setVisible(true);
+    announce(verdict);
     Timer1->setEnabled(true);
 }

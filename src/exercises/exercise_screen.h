@@ -38,9 +38,11 @@ public:
     tk::Timer* Timer1; // the feedback time; its tick makes the next question
 
 protected:
-    // A new question on this screen's labels, from the program's generator.
+    // A new question on this screen's labels, from the program's generator, also for screen
+    // readers: the chosen digit's label describes it and where it stands, the control that takes
+    // the focus first is described by the whole question, and a visible screen announces it.
     void generateQuestion();
-    // Shows the verdict for this outcome and starts the feedback time.
+    // Shows the verdict for this outcome, announces it and starts the feedback time.
     void showVerdict(bool right);
 
 private:

@@ -61,6 +61,7 @@ Form2::Form2()
                          .outlineWidth = 4});
     // The box has no caption of its own: it is named by the question it answers.
     Text1->setAccessibleName(Label5->caption());
+    setFocusOrder({Text1, Command1, returnLabel(), exitLabel()}, Text1);
     connect(Command1, &tk::Button::clicked, this, &Form2::CheckTypedAnswer);
     connect(keypad, &tk::Keypad::typed, Text1, &tk::TextBox::insert);
     connect(keypad, &tk::Keypad::deleteRequested, Text1, &tk::TextBox::backspace);
@@ -72,7 +73,6 @@ void Form2::load()
 {
     setKeyPreview(true);
     generateQuestion();
-    Text1->setFocus(); // first in tab order
 }
 
 void Form2::keyPress(int characterCode)

@@ -70,16 +70,17 @@ Form3::Form3()
     makeOval(this, QStringLiteral("Shape2"), kHundredthsOval);
     makeOval(this, QStringLiteral("Shape3"), kTenthsOval);
 
-    connect(Label6, &tk::Label::clicked, this,
-            [this] { CheckChosenAnswer(core::kThousandthsDivisor); });
-    connect(Label7, &tk::Label::clicked, this,
-            [this] { CheckChosenAnswer(core::kHundredthsDivisor); });
-    connect(Label8, &tk::Label::clicked, this, [this] { CheckChosenAnswer(core::kTenthsDivisor); });
-    for (tk::Label* candidate : {Label6, Label7, Label8}) {
+    for (std::size_t i = 0; i < core::kChoiceDivisors.size(); ++i) {
+        tk::Label* candidate = candidates().at(i);
+        connect(candidate, &tk::Label::clicked, this,
+                [this, i] { CheckChosenAnswer(core::kChoiceDivisors.at(i)); });
         connect(candidate, &tk::Label::mouseMoved, candidate,
                 [candidate] { candidate->setTextColour(kHoverColour); });
     }
     connect(Timer1, &tk::Timer::tick, this, &Form3::NextQuestion);
+    // From the keyboard: the heading (which says the question) first, then the values from right
+    // to left. Where the screen opens, no key chooses a value.
+    setFocusOrder({Label5, Label6, Label7, Label8, returnLabel(), exitLabel()}, Label5);
 }
 
 void Form3::load()
@@ -95,12 +96,17 @@ void Form3::backgroundMouseMove()
     Label8->setTextColour(kRestingColour);
 }
 
+std::array<tk::Label*, 3> Form3::candidates() const
+{
+    return {Label6, Label7, Label8};
+}
+
 void Form3::writeCandidates()
 {
-    const float digit = question().ChosenDigit;
-    Label6->setCaption(core::FormatNumber(core::placeValue(digit, core::kThousandthsDivisor)));
-    Label7->setCaption(core::FormatNumber(core::placeValue(digit, core::kHundredthsDivisor)));
-    Label8->setCaption(core::FormatNumber(core::placeValue(digit, core::kTenthsDivisor)));
+    const std::array<float, 3> values = core::choiceValues(question().ChosenDigit);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        candidates().at(i)->setCaption(core::FormatNumber(values.at(i)));
+    }
 }
 
 void Form3::CheckChosenAnswer(float divisor)

@@ -8,6 +8,8 @@
 
 #include "exercises/exercise_screen.h"
 
+#include <array>
+
 class Form3 : public ExerciseScreen {
     Q_OBJECT
 public:
@@ -22,6 +24,8 @@ protected:
     void backgroundMouseMove() override;
 
 private:
+    // Label6, Label7 and Label8, in the order of core::choiceValues.
+    std::array<tk::Label*, 3> candidates() const;
     void writeCandidates();
     void CheckChosenAnswer(float divisor);
     void NextQuestion();

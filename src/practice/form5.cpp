@@ -44,6 +44,9 @@ Form5::Form5()
                                              core::rgb(255, 192, 128), core::rgb(0, 0, 0)}},
                                    .largestKey = {0, 0, 4500, 2250}}))
 {
+    // The question takes the focus first: Enter there poses a new one, as designed; on the return
+    // or exit label Enter presses that label instead.
+    setFocusOrder({Label1, returnLabel(), exitLabel()}, Label1);
     connect(Label1, &tk::Label::tapped, this, &Form5::poseNextQuestion);
     connect(keypad, &tk::Keypad::enterRequested, this, &Form5::poseNextQuestion);
 }
@@ -67,6 +70,7 @@ void Form5::keyPress(int characterCode)
 void Form5::poseQuestion(core::ReadingOccasion occasion)
 {
     Label1->setCaption(core::poseReadingQuestion(numbers_, occasion, core::sharedRandom()));
+    announce(Label1->caption());
 }
 
 void Form5::poseNextQuestion()

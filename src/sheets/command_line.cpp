@@ -58,11 +58,11 @@ CommandLine parseCommandLine(const QStringList& arguments)
         }
         QString value;
         if (equals >= 0) {
-            if (!rule->takesValue) {
+            if (!takesValue(*rule)) {
                 return failure(QStringLiteral("%1 takes no value").arg(name));
             }
             value = written.mid(equals + 1).toString();
-        } else if (rule->takesValue) {
+        } else if (takesValue(*rule)) {
             if (i + 1 == arguments.size()) {
                 return failure(QStringLiteral("%1 needs a value (see --help)").arg(name));
             }
@@ -92,7 +92,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
             if (g.rule != &rule) {
                 continue;
             }
-            const QString error = rule.read != nullptr ? rule.read(g.value, result) : QString();
+            const QString error =
+                rule.read != nullptr ? rule.read(rule, g.value, result) : QString();
             if (!error.isEmpty()) {
                 return failure(error);
             }
@@ -117,40 +118,6 @@ CommandLine parseCommandLine(const QStringList& arguments)
     }
     result.action = CommandLine::Action::WriteSheets;
     return result;
-}
-
-QString usageText()
-{
-    return QStringLiteral(
-        "Usage: placevalue-sheets --activity write|choose|read --questions N --seed S\n"
-        "                         [--pupils N] [--answers] [--key-output FILE.pdf]\n"
-        "                         [--mark red|underline] [--school TEXT] [--class TEXT]\n"
-        "                         [--name-line] [--digits western|arabic]\n"
-        "                         [--separator point|comma|arabic] --output FILE.pdf|-\n"
-        "       placevalue-sheets --help | -h | --version\n"
-        "Makes place-value worksheets as an A4 PDF. Without arguments it opens its window.\n"
-        "\n"
-        "  --activity    write: write the value of the marked digit; choose: circle it among\n"
-        "                three values; read: numbers to read aloud\n"
-        "  --questions   how many questions on each sheet, 10 to 60\n"
-        "  --seed        the sheet number, 0 to 999999999: the same number and activity give\n"
-        "                the same sheet\n"
-        "  --pupils      a class set: N different sheets (1 to 60), numbered S, S+1, ...\n"
-        "  --answers     add the answer keys, together after the sheets (not with read)\n"
-        "  --key-output  write the answer keys to a file of their own (not with read)\n"
-        "  --mark        how the chosen digit stands out: red (the default) or underline\n"
-        "                (bold and underlined, for black-and-white printers; not with read)\n"
-        "  --school, --class  header lines, at most 200 characters each\n"
-        "  --name-line   a line for the pupil's name and the date (and the score) on every page\n"
-        "  --digits      the digits of every number: western (0123456789) or arabic\n"
-        "                (Arabic-Indic, as in Egypt and the Gulf)\n"
-        "  --separator   the decimal separator: point (0.5), comma (0,5) or arabic (U+066B)\n"
-        "                (not with read); unless given, both follow the regional settings\n"
-        "  --output      the PDF file to write, or - for standard output; a file is replaced\n"
-        "                only when the sheets are complete\n"
-        "\n"
-        "Exit status: 0 when the sheets are written, 2 for a wrong option or an output that\n"
-        "cannot be written (nothing is written then).");
 }
 
 QString versionText()

@@ -2,12 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The command line of the worksheet maker:
-//   placevalue-sheets --activity write|choose|read --questions N --seed S [--pupils N]
-//                     [--answers] [--key-output FILE] [--mark red|underline] [--school TEXT]
-//                     [--class TEXT] [--name-line] [--digits western|arabic]
-//                     [--separator point|comma|arabic] --output FILE.pdf|-
-// and --help (-h), --version. Without any argument the teachers' window opens instead.
+// The command line of the worksheet maker: its options are the rows of one table
+// (command_options.cpp), from which the help is written. Without any argument the teachers'
+// window opens instead.
 
 #include "sheets/sheet.h"
 
@@ -19,9 +16,6 @@ namespace sheets {
 // Exit statuses of a command-line run.
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitUsage = 2;
-
-// The longest school or class name the command line takes.
-inline constexpr int kMaxHeaderText = 200;
 
 struct CommandLine {
     enum class Action { WriteSheets, Help, Version, Error };
@@ -36,6 +30,7 @@ struct CommandLine {
 // --name=VALUE or -name VALUE.
 CommandLine parseCommandLine(const QStringList& arguments);
 
+// The help (--help): the ways to run the program and every option, from the table of options.
 QString usageText();
 QString versionText();
 

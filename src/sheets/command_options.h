@@ -10,18 +10,32 @@
 #include <QLatin1StringView>
 #include <QStringView>
 
+#include <cstdint>
 #include <span>
 
 namespace sheets {
 
+struct OptionRule;
+
 // Reads an option's value (empty for an option without one) into the command line; returns why
 // it cannot, or an empty string.
-using OptionReader = QString (*)(const QString& value, CommandLine& into);
+using OptionReader = QString (*)(const OptionRule& rule, const QString& value, CommandLine& into);
+
+// What an option's value may be: a whole number from lowest to highest, or a text of at most
+// highest characters; both 0 for an option without such a limit.
+struct ValueRange {
+    std::uint64_t lowest = 0;
+    std::uint64_t highest = 0;
+};
 
 struct OptionRule {
     QLatin1StringView name = {};      // written --name (or -name)
     QLatin1StringView shortName = {}; // written -x; empty for none
-    bool takesValue = false;
+    // The value as the help writes it (N, FILE.pdf), or the words it may be (write|choose|read);
+    // neither for an option that takes none.
+    QLatin1StringView value = {};
+    QString (*words)() = nullptr;
+    ValueRange range = {};
     bool required = false;
     // The activities the option applies to; nullptr for every one. Given with another
     // activity, the option is refused.
@@ -29,7 +43,15 @@ struct OptionRule {
     OptionReader read = nullptr;
     // What an option such as --help asks for instead of sheets, whatever else is given.
     CommandLine::Action instead = CommandLine::Action::WriteSheets;
+    // What the help says of it; %1 and %2 stand for the ends of its range.
+    QLatin1StringView help = {};
 };
+
+// Whether the option is followed by a value.
+bool takesValue(const OptionRule& rule);
+
+// Its value as the help and the manual write it: N, or write|choose|read; empty for none.
+QString valueText(const OptionRule& rule);
 
 // Every option, in the order they are checked: the first wrong one is reported.
 std::span<const OptionRule> commandLineOptions();

@@ -124,8 +124,9 @@ void placeNumber(Placer& placer, const NumberPlace& place, const SheetQuestion& 
     QFont marked = plain;
     marked.setBold(mark == DigitMark::Underline);
     double x = place.baselineRight.x();
+    const int markedIndex = markedDigit(item);
     for (int i = 2; i >= 0; --i) {
-        const bool isMarked = i == item.markedDigit;
+        const bool isMarked = i == markedIndex;
         const QFont& font = isMarked ? marked : plain;
         const QString& digit = item.decimalDigits.at(i);
         x -= placer.width(digit, font);

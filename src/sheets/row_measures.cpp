@@ -38,9 +38,7 @@ std::array<double, 3> valueSlots(const Placer& placer, const RowType& type,
     const QFont font = sheetFont(type.valuePoints);
     std::array<double, 3> slots{};
     for (int digit = 1; digit <= 9; ++digit) {
-        const std::array<float, 3> values = {core::placeValue(digit, core::kThousandthsDivisor),
-                                             core::placeValue(digit, core::kHundredthsDivisor),
-                                             core::placeValue(digit, core::kTenthsDivisor)};
+        const std::array<float, 3> values = core::choiceValues(static_cast<float>(digit));
         for (std::size_t i = 0; i < slots.size(); ++i) {
             slots.at(i) = std::max(slots.at(i),
                                    placer.width(core::FormatNumber(values.at(i), writing), font));

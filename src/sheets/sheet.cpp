@@ -12,7 +12,14 @@ namespace sheets {
 
 namespace {
 
-// Keeps what GenerateQuestion paints: the four captions and which digit ended up red.
+// The index into SheetQuestion::decimalDigits of the digit a number label shows: Label3, the
+// tenths, is the first digit after the waw; Label1, the thousandths, the last.
+int digitIndex(core::NumberLabel label)
+{
+    return 3 - static_cast<int>(label);
+}
+
+// Keeps the four captions GenerateQuestion paints; the place it marks is in the question.
 class SheetBoard final : public core::QuestionBoard {
 public:
     explicit SheetBoard(SheetQuestion& target)
@@ -27,17 +34,9 @@ public:
             target_.decimalDigits.at(digitIndex(label)) = caption;
         }
     }
-    void setNumberColour(core::NumberLabel label, core::ColourValue colour) override
-    {
-        if (label != core::NumberLabel::Label4 && colour == core::kChosenDigitColour) {
-            target_.markedDigit = digitIndex(label);
-        }
-    }
+    void setNumberColour(core::NumberLabel, core::ColourValue) override {}
 
 private:
-    // Label3 holds the tenths, the first digit after the waw; Label1 the thousandths, the last.
-    static int digitIndex(core::NumberLabel label) { return 3 - static_cast<int>(label); }
-
     SheetQuestion& target_;
 };
 
@@ -72,7 +71,7 @@ SheetQuestion placeValueQuestion(core::RandomSource& random, int place, QSet<QSt
         SheetQuestion item;
         SheetBoard board(item);
         core::GenerateQuestion(board, item.question, random, writing);
-        if (item.markedDigit != place) {
+        if (markedDigit(item) != place) {
             continue;
         }
         const QString number = item.wholePart + item.decimalDigits.at(0) +
@@ -81,11 +80,10 @@ SheetQuestion placeValueQuestion(core::RandomSource& random, int place, QSet<QSt
             continue;
         }
         numbers.insert(number);
-        const float digit = item.question.ChosenDigit;
-        item.candidates = {
-            core::FormatNumber(core::placeValue(digit, core::kThousandthsDivisor), writing),
-            core::FormatNumber(core::placeValue(digit, core::kHundredthsDivisor), writing),
-            core::FormatNumber(core::placeValue(digit, core::kTenthsDivisor), writing)};
+        const std::array<float, 3> values = core::choiceValues(item.question.ChosenDigit);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            item.candidates.at(i) = core::FormatNumber(values.at(i), writing);
+        }
         item.answer = core::FormatNumber(item.question.CorrectAnswer, writing);
         return item;
     }
@@ -112,6 +110,11 @@ SheetQuestion readingQuestion(core::RandomSource& random, QSet<QString>& numbers
 }
 
 } // namespace
+
+int markedDigit(const SheetQuestion& item)
+{
+    return digitIndex(core::digitLabel(item.question.Place));
+}
 
 Sheet makeSheet(const SheetOptions& options)
 {

@@ -26,6 +26,9 @@ inline constexpr int kMaxQuestions = 60;
 inline constexpr std::uint64_t kMaxSheetNumber = 999'999'999;
 inline constexpr int kMinPupils = 1;
 inline constexpr int kMaxPupils = 60;
+// The longest school or class name, in the window and on the command line: at this length an
+// Arabic name stays on one line of the sheet's header, at 11 points or more.
+inline constexpr int kMaxHeaderText = 80;
 
 struct SheetOptions {
     Activity activity = Activity::Write;
@@ -34,7 +37,7 @@ struct SheetOptions {
     int pupils = 1;                // a class set: sheets sheetNumber, sheetNumber + 1, ...
     bool answerKey = false;        // never for the reading activity, which has no answers
     DigitMark mark = DigitMark::Red;
-    QString school; // header lines; empty ones are left out
+    QString school; // header lines of at most kMaxHeaderText; empty ones are left out
     QString className;
     bool nameAndDateLine = false;
     // The digits and the decimal separator of every number on the sheet and its key.
@@ -49,11 +52,14 @@ struct SheetQuestion {
     core::PlaceValueQuestion question;
     QString wholePart;                    // the caption of Label4: a blank, waw, the whole part
     std::array<QString, 3> decimalDigits; // tenths, hundredths, thousandths (reading order)
-    int markedDigit = 0;                  // index into decimalDigits: 0 tenths, 2 thousandths
-    std::array<QString, 3> candidates;    // choose: the digit as thousandths, hundredths, tenths
+    std::array<QString, 3> candidates;    // choose: core::choiceValues, as thousandths first
     QString answer;                       // the right answer; none for reading
     QString reading;                      // read: text(P), waw, text(Q)
 };
+
+// The index into decimalDigits of the marked digit, the one at the question's chosen place
+// (0 the tenths, 2 the thousandths).
+int markedDigit(const SheetQuestion& item);
 
 struct Sheet {
     SheetOptions options; // sheetNumber is this sheet's own

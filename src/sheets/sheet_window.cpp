@@ -121,10 +121,10 @@ SheetWindow::SheetWindow(QWidget* parent)
 
     school_ = new QLineEdit(this);
     school_->setObjectName(QStringLiteral("school"));
-    school_->setMaxLength(kWindowHeaderText);
+    school_->setMaxLength(kMaxHeaderText);
     className_ = new QLineEdit(this);
     className_->setObjectName(QStringLiteral("className"));
-    className_->setMaxLength(kWindowHeaderText);
+    className_->setMaxLength(kMaxHeaderText);
     nameLine_ = new QCheckBox(QStringLiteral(u"سطر لاسم التلميذ والتاريخ"), this);
     nameLine_->setObjectName(QStringLiteral("nameLine"));
     answerKey_ = new QCheckBox(QStringLiteral(u"صفحة الاجابات الصحيحة"), this);

@@ -23,10 +23,6 @@ class QSpinBox;
 
 namespace sheets {
 
-// The longest school or class name the window takes: at this length an Arabic name stays on one
-// line of the sheet's header, at 11 points or more.
-inline constexpr int kWindowHeaderText = 80;
-
 // Loads Qt's own Arabic translations, so that the file, print and preview dialogs (and the text
 // boxes' menus) speak Arabic. Needs the application; returns whether they were found.
 bool installArabicDialogTexts();

@@ -36,11 +36,8 @@ int runSheetsProgram(int argc, char** argv)
 {
     if (argc > 1) {
         tk::platform::attachToStartingConsole();
-        QStringList arguments;
-        for (int i = 1; i < argc; ++i) {
-            arguments.append(QString::fromLocal8Bit(argv[i]));
-        }
-        const sheets::CommandLine commandLine = sheets::parseCommandLine(arguments);
+        const sheets::CommandLine commandLine =
+            sheets::parseCommandLine(tk::platform::commandLineArguments(argc, argv));
         if (commandLine.action != sheets::CommandLine::Action::WriteSheets) {
             return sheets::runCommandLine(commandLine);
         }

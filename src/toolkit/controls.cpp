@@ -3,6 +3,7 @@
 
 #include "toolkit/controls.h"
 #include "toolkit/colours.h"
+#include "toolkit/keyboard_focus.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -111,6 +112,12 @@ void Button::paintEvent(QPaintEvent* /*event*/)
 
 void Button::keyPressEvent(QKeyEvent* event)
 {
+    // The arrows step through the screen's focus order as from a label (Qt's own button would
+    // step by the screen's layout direction, left to right).
+    if (const int step = focusStepOf(*event); step != 0) {
+        focusNextPrevChild(step > 0);
+        return;
+    }
     // Qt's button takes Enter only as a default button; Space it takes itself.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {

@@ -51,6 +51,7 @@ struct ButtonDesign {
 
 // A push button whose face is drawn in its own colour. Enter and Space press it when it has the
 // focus, as on Windows; it is never a default button, so Enter in a text box does not click it.
+// The arrow keys move the focus on as from a label (tk::focusStepOf).
 class Button : public QPushButton {
     Q_OBJECT
 public:

@@ -3,8 +3,10 @@
 
 #include "toolkit/label.h"
 #include "toolkit/colours.h"
+#include "toolkit/keyboard_focus.h"
 #include "toolkit/screen.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -37,7 +39,26 @@ void Label::takeCaption()
 {
     painter_.setCaption(caption_);
     setFont(painter_.font());
-    setGeometry(placement().widgetBox);
+    const int room = showsFocusRing_ ? kFocusRingRoom : 0;
+    setGeometry(placement().widgetBox.adjusted(-room, -room, room, room));
+}
+
+void Label::updateFocusRing()
+{
+    const bool shows = hasFocus() && focusRingsShown();
+    if (shows != showsFocusRing_) {
+        showsFocusRing_ = shows;
+        takeCaption();
+        update();
+    }
+}
+
+bool Label::takesKey(const QKeyEvent& event) const
+{
+    const bool plain = (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event.key();
+    return plain && isClickable() &&
+           (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space);
 }
 
 void Label::setCaption(const QString& caption)
@@ -64,6 +85,36 @@ void Label::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter_.paint(painter, pos(), toQColor(colour_));
+    if (showsFocusRing_) {
+        paintFocusRing(painter, placement().widgetBox.translated(-pos()));
+    }
+}
+
+void Label::keyPressEvent(QKeyEvent* event)
+{
+    if (takesKey(*event)) {
+        if (!event->isAutoRepeat()) { // a held key presses once
+            Q_EMIT clicked();
+        }
+        return;
+    }
+    if (const int step = focusStepOf(*event); step != 0) {
+        focusNextPrevChild(step > 0);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Label::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    updateFocusRing();
+}
+
+void Label::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    updateFocusRing();
 }
 
 bool Label::event(QEvent* event)

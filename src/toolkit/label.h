@@ -13,6 +13,8 @@
 #include <QMetaMethod>
 #include <QWidget>
 
+class QKeyEvent;
+
 namespace tk {
 
 class Screen;
@@ -32,6 +34,8 @@ struct LabelDesign {
     // Twips a self-sizing caption may take at most (0: its window's width); a wider one is set
     // in smaller type.
     int maxWidth = 0;
+    // A screen's heading: a screen reader calls it so (and reads its description with it).
+    bool heading = false;
 };
 
 // A label places and paints its caption through its CaptionPainter (placeCaption tells where)
@@ -39,6 +43,11 @@ struct LabelDesign {
 // smaller type (font() is the type it is set in). It forwards every mouse event its widget receives
 // to its screen, which routes the mouse. Right-to-left labels lay their caption out as a
 // right-to-left paragraph, whatever character it begins with.
+// Keyboard contract: a label takes the focus only when its screen lists it in its focus order, and
+// then only from the keyboard. With the focus, a clickable label is pressed by Enter or Space
+// (clicked(), as a click), and the arrow keys move the focus on through the screen's order. While
+// focus rings are shown (tk::focusRingsShown) a focused label draws a ring around its caption,
+// outside its reacting box: its widget grows by kFocusRingRoom on every side, its boxes stay.
 class Label : public QWidget {
     Q_OBJECT
 public:
@@ -57,6 +66,14 @@ public:
     const LabelDesign& design() const { return design_; }
     // Where its caption stands and where it reacts, in its screen's coordinates.
     const CaptionPlacement& placement() const { return painter_.placement(); }
+    // Whether a key press that reaches the label while it has the focus is the label's own:
+    // Enter and Space, without Shift, Ctrl or Alt, press a clickable label.
+    bool takesKey(const QKeyEvent& event) const;
+    // Draws or takes away its focus ring, as the focus and tk::focusRingsShown() say.
+    void updateFocusRing();
+    bool showsFocusRing() const { return showsFocusRing_; }
+    // Logical pixels between the label's widget box and the outer edge of its ring.
+    static constexpr int kFocusRingRoom = 4;
 
 Q_SIGNALS:
     // Raised by the screen, which routes the mouse. A tap on a touch screen is also a click;
@@ -68,6 +85,9 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // Lays the caption out and places the widget where it stands.
@@ -78,6 +98,7 @@ private:
     QString caption_;
     core::ColourValue colour_;
     CaptionPainter painter_;
+    bool showsFocusRing_ = false;
 };
 
 } // namespace tk

@@ -9,6 +9,9 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
+
+class QObject;
 
 namespace tk::platform {
 
@@ -16,6 +19,11 @@ namespace tk::platform {
 // X11 and Wayland without DISPLAY or WAYLAND_DISPLAY, unless a Qt platform is chosen
 // (QT_QPA_PLATFORM or -platform).
 bool canShowWindows(int argc, char** argv);
+
+// The arguments the program was started with, after its name, as the system holds them: on
+// Windows the UTF-16 command line (argv is in the ANSI code page, which cannot hold Arabic on a
+// French or English Windows); elsewhere argv in the locale's encoding. Needs no application.
+QStringList commandLineArguments(int argc, char** argv);
 
 // Routes the platform's requests to end the run into EndProgram, through the event loop:
 // SIGTERM and SIGINT on Linux, the end of the session (log-off, shut-down) on Windows. A close
@@ -75,5 +83,12 @@ void makeStandardOutputBinary();
 // Linux; on Windows the programs that show Qt's dialogs compile the ones they need in, under
 // ":/qt-translations"; none in a browser, where no dialog of Qt's is shown.
 QString qtTranslationsFolder();
+
+// Passes a screen's announcement (which the toolkit has just shown as a notification, what Orca
+// speaks on Linux) on to the screen readers of the platform, from the focused control. On
+// Windows, where Qt 6.4's UI Automation bridge passes on neither a notification that shows nor a
+// changed name or description, as a change of the focused control's value to the text, which
+// the bridge raises as a UI Automation notification. Nothing more elsewhere.
+void announceToScreenReader(QObject* focused, const QString& text);
 
 } // namespace tk::platform

@@ -98,9 +98,20 @@ bool facesComeWithTheProgram()
     return false;
 }
 
+QStringList commandLineArguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
+}
+
 void attachToStartingConsole() {}
 
 void makeStandardOutputBinary() {}
+
+void announceToScreenReader(QObject* /*focused*/, const QString& /*text*/) {}
 
 QString qtTranslationsFolder()
 {

@@ -142,9 +142,17 @@ bool facesComeWithTheProgram()
     return true;
 }
 
+// A page has no command line.
+QStringList commandLineArguments(int /*argc*/, char** /*argv*/)
+{
+    return {};
+}
+
 void attachToStartingConsole() {}
 
 void makeStandardOutputBinary() {}
+
+void announceToScreenReader(QObject* /*focused*/, const QString& /*text*/) {}
 
 // No dialog of Qt's is shown in the browser.
 QString qtTranslationsFolder()

@@ -9,6 +9,7 @@
 #include "toolkit/program.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QAccessible>
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -17,6 +18,8 @@
 #include <io.h>
 
 #include <windows.h>
+
+#include <shellapi.h>
 
 namespace tk::platform {
 
@@ -46,6 +49,21 @@ public:
 bool canShowWindows(int /*argc*/, char** /*argv*/)
 {
     return true;
+}
+
+QStringList commandLineArguments(int /*argc*/, char** /*argv*/)
+{
+    QStringList arguments;
+    int count = 0;
+    LPWSTR* const words = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (words == nullptr) {
+        return arguments;
+    }
+    for (int i = 1; i < count; ++i) {
+        arguments.append(QString::fromWCharArray(words[i]));
+    }
+    LocalFree(static_cast<HLOCAL>(words));
+    return arguments;
 }
 
 void routeEndRequestsToEndProgram()
@@ -105,6 +123,12 @@ void makeStandardOutputBinary()
 QString qtTranslationsFolder()
 {
     return QStringLiteral(":/qt-translations");
+}
+
+void announceToScreenReader(QObject* focused, const QString& text)
+{
+    QAccessibleValueChangeEvent event(focused, text);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace tk::platform

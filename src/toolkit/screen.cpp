@@ -6,6 +6,7 @@
 
 #include "core/twips.h"
 #include "toolkit/accessibility.h"
+#include "toolkit/keyboard_focus.h"
 #include "toolkit/label.h"
 #include "toolkit/platform.h"
 #include "toolkit/program.h"
@@ -21,49 +22,10 @@
 
 namespace tk {
 
-namespace {
-
-constexpr int kLineFeed = 10;
-constexpr int kDeleteCharacter = 127;
-
-// The character code a key press carries, or -1 for keys that carry none (arrows, shift ...).
-// Control combinations carry the control characters of a Windows keyboard: Ctrl+A to Ctrl+Z
-// are 1 to 26, Ctrl+[ is 27 (Esc), Ctrl+M is 13 (Enter), Ctrl+Enter is 10.
-int characterCode(const QKeyEvent* event)
-{
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const bool control = modifiers.testFlag(Qt::ControlModifier) &&
-                         !modifiers.testFlag(Qt::AltModifier) &&
-                         !modifiers.testFlag(Qt::MetaModifier);
-    const int key = event->key();
-    if (control && key >= Qt::Key_At && key <= Qt::Key_Underscore) {
-        return key - Qt::Key_At; // @ A ... Z [ \ ] ^ _ become 0 to 31
-    }
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return control ? kLineFeed : kEnterKey;
-    case Qt::Key_Escape:
-        return kEscKey;
-    case Qt::Key_Backspace:
-        return control ? kDeleteCharacter : 8;
-    case Qt::Key_Tab:
-        return 9;
-    default:
-        break;
-    }
-    const QString text = event->text();
-    if (text.isEmpty() || text.front().unicode() < 0x20 || text.front().unicode() == 0x7f) {
-        return -1;
-    }
-    return text.front().unicode();
-}
-
-} // namespace
-
 Screen::Screen(const ScreenDesign& design)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , placement_(design.placement)
+    , announcement_(new Announcement(this))
 {
     installProgramEventFilter();
     installAccessibility();
@@ -87,9 +49,16 @@ void Screen::setVisible(bool visible)
         placeOnFirstShow();
         load();
         Q_EMIT loaded();
+        takeFirstFocus();
+    } else if (visible && keptFocus_ != nullptr) {
+        keptFocus_->setFocus(Qt::OtherFocusReason);
+    } else if (!visible) {
+        keptFocus_ = focusWidget();
     }
     QWidget::setVisible(visible);
-    if (!visible) {
+    if (visible) {
+        activateWindow(); // the screen shown takes the keyboard, as on Windows
+    } else {
         releasePixels();
     }
 }
@@ -119,6 +88,16 @@ void Screen::placeOnFirstShow()
     }
 }
 
+void Screen::announce(const QString& news)
+{
+    if (!isVisible()) {
+        return;
+    }
+    announcement_->tell(news);
+    QWidget* focus = focusWidget();
+    platform::announceToScreenReader(focus != nullptr ? focus : this, news);
+}
+
 void Screen::closeEvent(QCloseEvent* event)
 {
     // Screens are never closed one by one: a close request from outside ends the run.
@@ -128,8 +107,13 @@ void Screen::closeEvent(QCloseEvent* event)
 
 bool Screen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() && !programHasEnded()) {
-        previewKey(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
+    if (!watched->isWidgetType() || programHasEnded()) {
+        return false;
+    }
+    auto* receiver = static_cast<QWidget*>(watched);
+    watchFocusRings(*receiver, *event);
+    if (event->type() == QEvent::KeyPress) {
+        previewKey(receiver, static_cast<QKeyEvent*>(event));
     }
     return false;
 }
@@ -141,13 +125,14 @@ void Screen::previewKey(QWidget* receiver, const QKeyEvent* event)
     }
     // A key the focused control ignores travels on to its parents and passes here again: only
     // its first receiver counts.
-    QWidget* focus = QApplication::focusWidget();
-    QWidget* firstReceiver = (focus != nullptr && focus->window() == this) ? focus : this;
+    QWidget* focus = focusWidget(); // the screen's own focus, also before it is activated
+    QWidget* firstReceiver = focus != nullptr ? focus : this;
     if (receiver != firstReceiver || (!keyPreview_ && receiver != this)) {
         return;
     }
-    const int code = characterCode(event);
-    if (code >= 0) {
+    const int code = keyCharacterCode(*event);
+    const auto* label = qobject_cast<const Label*>(firstReceiver);
+    if (code >= 0 && (label == nullptr || !label->takesKey(*event))) {
         keyPress(code);
     }
 }

@@ -15,6 +15,7 @@ class QMouseEvent;
 
 namespace tk {
 
+class Announcement;
 class Label;
 
 enum class Placement { CentredOnScreen, SystemDefault };
@@ -42,7 +43,9 @@ public:
     bool isLoaded() const { return loaded_; }
 
     // The first show runs load() before the window becomes visible; hiding gives the window's
-    // pixel buffer back (it shrinks to kReleasedPixels) until the next show.
+    // pixel buffer back (it shrinks to kReleasedPixels) until the next show. Shown, the screen
+    // activates its window (it takes the keyboard, as a shown window does on Windows) with the
+    // focus on its first focus, or where it was when it was hidden.
     void setVisible(bool visible) override;
     static constexpr QSize kReleasedPixels{0, 0};
 
@@ -55,6 +58,20 @@ public:
     // Shapes never react. A tap is a click that a finger gave: the label raises tapped() too.
     void routeMouse(QWidget& receiver, QMouseEvent& event);
 
+    // Keyboard contract: Tab, Shift+Tab and the arrow keys (tk::focusStepOf) move the focus
+    // through these controls in this order, round and round, skipping hidden ones; labels among
+    // them take the focus from the keyboard alone, never from a click. When the screen is first
+    // shown the focus goes to `first`, or else to the screen itself, where no key presses a
+    // control. A screen without an order takes no focus from the keyboard.
+    void setFocusOrder(const QList<QWidget*>& order, QWidget* first = nullptr);
+    QWidget* firstFocus() const { return firstFocus_; }
+
+    // Tells a screen reader news on this screen (a verdict, a new question) at once, wherever the
+    // focus is, through the screen's announcement (tk::Announcement). A hidden screen says
+    // nothing.
+    void announce(const QString& news);
+    const Announcement& announcement() const { return *announcement_; }
+
 Q_SIGNALS:
     // After load() has run.
     void loaded();
@@ -66,7 +83,8 @@ protected:
     // Key press contract: a key press with its character code (kEnterKey, kEscKey, 8 Backspace,
     // 9 Tab, or the character typed). With key preview on it comes before the focused control
     // sees the key; without it only for keys the screen itself receives. The key is never
-    // changed or swallowed: it still reaches the focused control afterwards.
+    // changed or swallowed: it still reaches the focused control afterwards. The keys a focused
+    // label takes for itself (Label::takesKey: Enter and Space press it) are the label's alone.
     virtual void keyPress(int characterCode) { static_cast<void>(characterCode); }
     // The pointer moved over the background (shapes count as background).
     virtual void backgroundMouseMove() {}
@@ -76,12 +94,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     // Key preview: the screen watches the whole application's key presses (only an application
     // filter sees a key before the focused text box does) and takes those meant for it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void previewKey(QWidget* receiver, const QKeyEvent* event);
+    void takeFirstFocus();
+    // Focus rings: shown by a key that moves the focus, hidden by a mouse press (on any screen).
+    void watchFocusRings(const QWidget& receiver, const QEvent& event);
     void placeOnFirstShow();
     void releasePixels();
     QWidget* reactingControlAt(QPoint point);
@@ -94,6 +117,12 @@ private:
     QPointer<QWidget> pressTarget_; // where the last press went: its release goes there too
     QPointer<Label> pressedLabel_;  // the label a left press is held on
     bool passingOn_ = false;
+    QList<QPointer<QWidget>> focusOrder_;
+    QPointer<QWidget> firstFocus_;
+    // The focus as the screen was hidden: a hidden window's focus is Qt's to move (an activation
+    // that comes late picks a control of its own), so a screen shown again gives it back.
+    QPointer<QWidget> keptFocus_;
+    Announcement* announcement_;
 };
 
 } // namespace tk

@@ -12,11 +12,8 @@ build=$1
 out=$2
 version=$3
 id=$4
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "$0")/../support/checks.sh"
 
 rm -rf "$out"
 mkdir -p "$out"

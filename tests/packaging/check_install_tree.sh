@@ -9,14 +9,8 @@
 set -euo pipefail
 build=$1
 id=$2
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "$0")/../support/checks.sh"
 root=$scratch/root
 
 if ! log=$(DESTDIR=$root cmake --install "$build" --prefix /usr 2>&1); then

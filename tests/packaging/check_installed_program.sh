@@ -11,23 +11,14 @@
 # Usage: check_installed_program.sh DEB_DIR
 set -euo pipefail
 deb_dir=$1
-
-skip() {
-    echo "SKIP: $*"
-    exit 77
-}
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "$0")/../support/checks.sh"
 
 [ "$(id -u)" -eq 0 ] || skip "installing a package needs root"
 if ! command -v dpkg > /dev/null || ! command -v apt-get > /dev/null; then
     skip "no dpkg and apt-get here"
 fi
-for tool in Xvfb xwininfo; do
-    command -v "$tool" > /dev/null || fail "$tool is missing (scripts/install-deps installs it)"
-done
+need "" Xvfb xwininfo
 
 package_state() {
     dpkg-query --show --showformat='${db:Status-Status}' placevalue 2> /dev/null || true
@@ -42,31 +33,20 @@ debs=("$deb_dir"/placevalue_*.deb)
 [ "${#debs[@]}" -eq 1 ] || fail "expected one placevalue .deb in $deb_dir, found ${#debs[@]}"
 deb=$(readlink -f "${debs[0]}")
 
-scratch=$(mktemp -d)
 program_pid=
-xvfb_pid=
-cleanup() {
+remove_after_failure() {
     if [ -n "$program_pid" ]; then
         kill -KILL "$program_pid" 2> /dev/null || true
+        wait "$program_pid" 2> /dev/null || true
     fi
-    if [ -n "$xvfb_pid" ]; then
-        kill -TERM "$xvfb_pid" 2> /dev/null || true
-    fi
-    wait 2> /dev/null || true
     local now
     now=$(package_state)
     if [ -n "$now" ] && [ "$now" != not-installed ]; then
         echo "removing the package after a failure"
         timeout 120 dpkg --purge placevalue > "$scratch/purge.log" 2>&1 || cat "$scratch/purge.log" >&2
     fi
-    rm -rf "$scratch"
 }
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-now_ms() {
-    echo $(($(date +%s%N) / 1000000))
-}
+at_exit remove_after_failure
 
 # Install: apt-get resolves the dependencies the package declares.
 if ! DEBIAN_FRONTEND=noninteractive timeout 300 apt-get install --yes --no-install-recommends \
@@ -89,19 +69,8 @@ env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$scratch" /usr/bin/placevalue
     fail "the installed placevalue-sheets did not write a sheet"
 [ "$(head -c 5 "$scratch/sheet.pdf")" = "%PDF-" ] || fail "the installed worksheet maker wrote no PDF"
 
-# A display of its own: Xvfb picks a free display number and writes it to fd 5.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5> "$scratch/display" 2> "$scratch/xvfb.log" &
-xvfb_pid=$!
-deadline=$(($(now_ms) + 15000))
-until [ -s "$scratch/display" ]; do
-    kill -0 "$xvfb_pid" 2> /dev/null || {
-        cat "$scratch/xvfb.log" >&2
-        fail "Xvfb did not start"
-    }
-    [ "$(now_ms)" -lt "$deadline" ] || fail "Xvfb gave no display within 15 s"
-    sleep 0.05
-done
-display=:$(head -n 1 "$scratch/display")
+start_display
+display=$DISPLAY
 
 top_level_windows() {
     xwininfo -display "$display" -root -children | awk '$1 ~ /^0x/ {print $1}'

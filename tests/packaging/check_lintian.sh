@@ -7,11 +7,13 @@
 # Usage: check_lintian.sh DEB_DIR
 set -euo pipefail
 deb_dir=$1
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "$0")/../support/checks.sh"
 
 shopt -s nullglob
 debs=("$deb_dir"/*.deb)
-[ "${#debs[@]}" -eq 1 ] || { echo "FAIL: ${#debs[@]} .deb files in $deb_dir, not one" >&2; exit 1; }
-command -v lintian > /dev/null || { echo "FAIL: lintian is missing (scripts/install-deps)" >&2; exit 1; }
+[ "${#debs[@]}" -eq 1 ] || fail "${#debs[@]} .deb files in $deb_dir, not one"
+need "" lintian
 
 # lintian warns on stderr when it runs as root, as in CI; that line is no finding.
 status=0
@@ -19,6 +21,5 @@ report=$(lintian --pedantic --display-info --fail-on error,warning "${debs[0]}" 
     status=$?
 echo "${report:-lintian: no tags}"
 if [ "$status" -ne 0 ] || grep -q '^[EW]: ' <<< "$report"; then
-    echo "FAIL: lintian reports errors or warnings (exit status $status)" >&2
-    exit 1
+    fail "lintian reports errors or warnings (exit status $status)"
 fi

@@ -9,17 +9,17 @@
 # Usage: check_reuse.sh SOURCE_DIR
 set -euo pipefail
 source_dir=$1
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "$0")/../support/checks.sh"
 
 if ! git -C "$source_dir" rev-parse --is-inside-work-tree > /dev/null 2>&1; then
-    echo "SKIP: $source_dir is not a git checkout; reuse would read the build folders too"
-    exit 77
+    skip "$source_dir is not a git checkout; reuse would read the build folders too"
 fi
-command -v reuse > /dev/null || { echo "FAIL: reuse is missing (scripts/install-deps)" >&2; exit 1; }
+need "" reuse
 
 if ! report=$(reuse --root "$source_dir" lint 2>&1); then
     echo "$report" >&2
-    echo "FAIL: reuse lint finds files without licence information or a licence without its text" >&2
-    exit 1
+    fail "reuse lint finds files without licence information or a licence without its text"
 fi
 # The summary, e.g. "* Files with license information: 160 / 160".
 sed -n '/^# SUMMARY/,$p' <<< "$report"

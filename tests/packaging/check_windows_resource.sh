@@ -11,17 +11,10 @@ set -euo pipefail
 rc=$1
 version=$2
 program=$3
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "$0")/../support/checks.sh"
 windres=x86_64-w64-mingw32-windres
-command -v "$windres" > /dev/null || fail "$windres is missing (scripts/install-deps installs it)"
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+need "" "$windres"
 
 # The host's C preprocessor stands in for the MinGW compiler's: the script includes no headers.
 "$windres" --preprocessor=cpp --input "$rc" --output-format=coff --output "$scratch/version.o" ||

@@ -16,8 +16,9 @@
 enum class Header {
     None,
     Short,     // a school, a class and the name line, as most sheets have them
-    Longest,   // both fields at the 200 characters the command line takes, and the name line
-    Unreadable // 200 of the widest letter in each field: more than the header has room for
+    Longest,   // both fields at the most they take (sheets::kMaxHeaderText), and the name line
+    Unreadable // 200 of the widest letter in each field, more than the window or the command
+               // line takes: more than the header has room for
 };
 
 struct Case {
@@ -59,8 +60,10 @@ inline sheets::SheetOptions optionsOf(const Case& c, std::uint64_t number = 17)
         options.className = QStringLiteral(u"السادس الابتدائي - ب");
         break;
     case Header::Longest:
-        options.school = repeatedTo(QStringLiteral(u"مدرسة النور الابتدائية المشتركة "), 200);
-        options.className = repeatedTo(QStringLiteral(u"السادس الابتدائي شعبة ب "), 200);
+        options.school =
+            repeatedTo(QStringLiteral(u"مدرسة النور الابتدائية المشتركة "), sheets::kMaxHeaderText);
+        options.className =
+            repeatedTo(QStringLiteral(u"السادس الابتدائي شعبة ب "), sheets::kMaxHeaderText);
         break;
     case Header::Unreadable:
         options.school = QString(200, u'W');

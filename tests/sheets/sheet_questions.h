@@ -21,7 +21,7 @@ inline QStringList sheetText(const sheets::Sheet& sheet)
         lines.append(item.reading.isEmpty()
                          ? item.wholePart + u'|' + item.decimalDigits.at(0) +
                                item.decimalDigits.at(1) + item.decimalDigits.at(2) + u'|' +
-                               QString::number(item.markedDigit)
+                               QString::number(sheets::markedDigit(item))
                          : item.reading);
     }
     return lines;

@@ -159,7 +159,7 @@ private Q_SLOTS:
                     QVERIFY(digits.at(i) >= 0 && digits.at(i) <= 9);
                     QCOMPARE(item.decimalDigits.at(i), core::FormatNumber(digits.at(i)));
                 }
-                const int marked = item.markedDigit;
+                const int marked = sheets::markedDigit(item);
                 QVERIFY(marked >= 0 && marked <= 2);
                 ++markedAt.at(marked);
                 QVERIFY(q.ChosenDigit >= 1 && q.ChosenDigit <= 9);

@@ -97,8 +97,10 @@ private Q_SLOTS:
         row("pupils in words", {u"+--pupils"_s, u"+thirty"_s}, u"'thirty'"_s);
         row("set past the last sheet number", {u"--seed=999999990"_s, u"+--pupils"_s, u"+11"_s},
             u"999999999"_s);
-        row("school too long", {u"+--school"_s, u"+"_s + QString(201, QChar(u'م'))}, u"200"_s);
-        row("class too long", {u"+--class"_s, u"+"_s + QString(201, u'x')}, u"200"_s);
+        const int tooLong = sheets::kMaxHeaderText + 1;
+        const QString limit = u"at most %1 characters"_s.arg(sheets::kMaxHeaderText);
+        row("school too long", {u"+--school"_s, u"+"_s + QString(tooLong, QChar(u'م'))}, limit);
+        row("class too long", {u"+--class"_s, u"+"_s + QString(tooLong, u'x')}, limit);
         row("key file is the output", {u"+--key-output"_s, u"+@/sheet.pdf"_s}, u"another file"_s);
         row("key file and sheets both on standard output",
             {u"--output=-"_s, u"+--key-output"_s, u"+-"_s}, u"another file"_s);

@@ -57,7 +57,7 @@ private Q_SLOTS:
         add("choose 10, header", {Activity::Choose, red, 10, false, Header::Short}, 1, 0);
         add("read 11", {Activity::Read, red, 11}, 1, 0);
         add("read 10, key asked", {Activity::Read, red, 10, true}, 1, 0);
-        // The header at any length the command line takes.
+        // The header at any length the window and the command line take.
         add("choose 60, longest header", {Activity::Choose, underline, 60, true, Header::Longest},
             2, 1);
         add("write 30, longest header", {Activity::Write, red, 30, false, Header::Longest}, 1, 0);

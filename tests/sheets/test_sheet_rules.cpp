@@ -74,7 +74,7 @@ private Q_SLOTS:
                                   item.decimalDigits.at(1) + item.decimalDigits.at(2);
             QVERIFY2(!numbers.contains(shown), qPrintable(u"question %1"_s.arg(i + 1)));
             numbers.insert(shown);
-            ++marked.at(item.markedDigit);
+            ++marked.at(sheets::markedDigit(item));
             if (i % 3 == 2) {
                 QCOMPARE(marked, (std::array<int, 3>{(i + 1) / 3, (i + 1) / 3, (i + 1) / 3}));
             }

@@ -157,10 +157,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("school");
         QTest::addColumn<int>("className");
-        QTest::newRow("both 200") << 200 << 200;
-        QTest::newRow("long school") << 200 << 20;
-        QTest::newRow("long class") << 20 << 200;
-        QTest::newRow("both 80") << 80 << 80;
+        const int longest = sheets::kMaxHeaderText;
+        QTest::newRow("both longest") << longest << longest;
+        QTest::newRow("long school") << longest << 20;
+        QTest::newRow("long class") << 20 << longest;
         QTest::newRow("both short") << 30 << 15;
     }
     void headerFieldsNeverOverlap()

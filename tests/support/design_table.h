@@ -59,6 +59,10 @@ struct Control {
     bool bold = false;
     bool autoSize = false, rightToLeft = true, visible = true;
     bool oval = true; // shapes: an oval, else a rectangle
+    // A designed caption that the screen replaces before it is seen (a number, a value, the
+    // feedback, the reading question).
+    bool standIn = false;
+    bool heading = false; // the heading of an exercise
 };
 
 struct Window {
@@ -67,14 +71,17 @@ struct Window {
     std::uint32_t background = 0;
     int timerMs = 0; // 0: no timer
     bool timerEnabled = false;
+    // What a screen reader calls it (the screens have no title of their own): the program's
+    // title, the menu as the return labels name it, each activity as its menu entry names it.
+    const char16_t* spokenName = nullptr;
 };
 
 inline constexpr Window kWindows[] = {
-    {"Form1", 6270, 6870, rgb(64, 0, 0), 3000, true},
-    {"Form4", 12000, 9000, rgb(0, 0, 0)},
-    {"Form2", 12000, 9000, rgb(0, 0, 0), 3000, false},
-    {"Form3", 12000, 9000, rgb(0, 0, 0), 3000, false},
-    {"Form5", 11880, 8595, rgb(0, 0, 0)},
+    {"Form1", 6270, 6870, rgb(64, 0, 0), 3000, true, u"البلمزية"},
+    {"Form4", 12000, 9000, rgb(0, 0, 0), 0, false, u"الواجهة"},
+    {"Form2", 12000, 9000, rgb(0, 0, 0), 3000, false, u"اكتب البلمزية"},
+    {"Form3", 12000, 9000, rgb(0, 0, 0), 3000, false, u"اختر البلمزية"},
+    {"Form5", 11880, 8595, rgb(0, 0, 0), 0, false, u"ارقام في الصورة العشرية"},
 };
 
 namespace rows {
@@ -113,17 +120,9 @@ constexpr Control button(Box box, const char16_t* caption, Face face, double poi
             Kind::Button, face,       Align::Centre, colour,   0,       0,      0,
             true,         false,      true,          true,     true};
 }
-// A keypad for touch, hidden until the program is touched, and the part of its screen's black
-// where it may stand: it covers no other control there.
-constexpr Control keypad(const char* screen, Box box, const char16_t* name)
+constexpr Control standIn(Control c)
 {
-    Control c{};
-    c.screen = screen;
-    c.name = "keypad";
-    c.caption = name;
-    c.box = box;
-    c.kind = Kind::Keypad;
-    c.visible = false;
+    c.standIn = true;
     return c;
 }
 constexpr Control with(Control c, bool autoSize, bool rightToLeft, bool visible,
@@ -134,6 +133,12 @@ constexpr Control with(Control c, bool autoSize, bool rightToLeft, bool visible,
     c.visible = visible;
     c.centredOn = centredOn;
     return c;
+}
+// A keypad for touch, hidden until touched, in the part of its screen's black where it may stand.
+constexpr Control keypad(const char* screen, Box box, const char16_t* name)
+{
+    return with({screen, "keypad", name, nullptr, nullptr, 0, box, Kind::Keypad}, false, true,
+                false);
 }
 
 // Splash lines: the title block (centred) and the credits.
@@ -165,26 +170,28 @@ constexpr Control bigExit(const char* screen)
 constexpr Control numberLabel(const char* screen, const char* name, Box box,
                               const char16_t* caption, Align alignment)
 {
-    return label(screen, name, box, caption, kArabic, 72, true, kHighlightedText, alignment);
+    return standIn(
+        label(screen, name, box, caption, kArabic, 72, true, kHighlightedText, alignment));
 }
 constexpr Control heading(const char* screen, Box box, const char16_t* caption)
 {
-    return label(screen, "Label5", box, caption, kArabic, 33.75, false, rgb(255, 192, 192),
-                 Align::Right);
+    Control c = label(screen, "Label5", box, caption, kArabic, 33.75, false, rgb(255, 192, 192),
+                      Align::Right);
+    c.heading = true;
+    return c;
 }
 constexpr Control feedback(const char* screen)
 {
-    return with(label(screen, "Label9", {5100, 7200, 1800, 930}, u"8888", kArabic, 39.75, true,
-                      rgb(128, 128, 255), Align::Centre),
-                true, true, false);
+    return standIn(with(label(screen, "Label9", {5100, 7200, 1800, 930}, u"8888", kArabic, 39.75,
+                              true, rgb(128, 128, 255), Align::Centre),
+                        true, true, false));
 }
 constexpr Control candidate(const char* name, Box box, std::uint32_t colour, const char* oval)
 {
-    return with(
-        label("Form3", name, box, u"5", kArabic, 65.25, true, colour, Align::Centre, "answer"),
-        true, true, true, oval);
+    return standIn(
+        with(label("Form3", name, box, u"5", kArabic, 65.25, true, colour, Align::Centre, "answer"),
+             true, true, true, oval));
 }
-
 } // namespace rows
 
 #define DESIGN_EXERCISE_ROWS(form, backName, backBox)                                              \
@@ -252,9 +259,10 @@ inline constexpr Control kControls[] = {
     rows::candidate("Label8", {1680, 5160, 750, 1530}, rgb(0, 0, 255), "Shape3"),
 
     // The reading practice: the question and the key line centred on the window.
-    rows::with(rows::label("Form5", "Label1", {1575, 2520, 8745, 3525}, u"Label1", rows::kArabic,
-                           150, true, rgb(255, 255, 255), Align::Centre),
-               true, true, true, "window"),
+    rows::standIn(
+        rows::with(rows::label("Form5", "Label1", {1575, 2520, 8745, 3525}, u"Label1",
+                               rows::kArabic, 150, true, rgb(255, 255, 255), Align::Centre),
+                   true, true, true, "window")),
     rows::with(rows::label("Form5", "Label2", {3938, 7680, 4005, 285},
                            u"اضغط Enter لتغيير السؤال و اضغط Esc للانهاء", Face::Arial, 12, true,
                            rgb(255, 0, 0), Align::Centre),

@@ -9,6 +9,7 @@
 #include "toolkit/activity_screen.h"
 #include "toolkit/timer.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QWindow>
 
@@ -30,6 +31,13 @@ bool isExit(const tk::Screen& screen, const QPoint& point)
     const QWidget* hit = screen.childAt(point);
     const auto exits = Monkey::exitControls(screen);
     return std::find(exits.begin(), exits.end(), hit) != exits.end();
+}
+
+// Whether the keyboard's focus is on an exit control, which Enter and Space would press.
+bool focusOnExit(const tk::Screen& screen)
+{
+    const auto exits = Monkey::exitControls(screen);
+    return std::find(exits.begin(), exits.end(), QApplication::focusWidget()) != exits.end();
 }
 
 void clickAt(tk::Screen& screen, const QPoint& point, Qt::MouseButton button)
@@ -135,12 +143,17 @@ QString Monkey::clickControl(tk::Screen& screen)
 
 QString Monkey::pressKey(tk::Screen& screen)
 {
-    static const std::array<Qt::Key, 5> kNamed = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab,
-                                                  Qt::Key_Backspace, Qt::Key_Space};
+    static const std::array<Qt::Key, 7> kNamed = {Qt::Key_Return,    Qt::Key_Enter, Qt::Key_Tab,
+                                                  Qt::Key_Backspace, Qt::Key_Space, Qt::Key_Left,
+                                                  Qt::Key_Right};
     QWindow* window = screen.windowHandle();
     const int kind = below(4);
     if (kind == 0) {
-        const Qt::Key key = kNamed.at(below(static_cast<int>(kNamed.size())));
+        Qt::Key key = kNamed.at(below(static_cast<int>(kNamed.size())));
+        if (focusOnExit(screen) &&
+            (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+            key = Qt::Key_Tab; // the exit is never pressed
+        }
         QTest::keyClick(window, key);
         return u"key %1"_s.arg(static_cast<int>(key));
     }
@@ -171,7 +184,9 @@ QString Monkey::typeText(tk::Screen& screen)
         text.append(kAlphabet.at(below(static_cast<int>(kAlphabet.size()))));
     }
     for (const QChar character : text) {
-        sendCharacter(screen.windowHandle(), character);
+        if (character != u' ' || !focusOnExit(screen)) { // a blank would press the exit
+            sendCharacter(screen.windowHandle(), character);
+        }
     }
     return u"typed \"%1\""_s.arg(text);
 }

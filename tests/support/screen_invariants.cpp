@@ -55,6 +55,9 @@ QString exerciseViolation(const ExerciseScreen& screen)
     if (red == nullptr) {
         return u"no red digit"_s;
     }
+    if (red != &places.at(static_cast<std::size_t>(q.Place))) {
+        return u"the red digit is not at the chosen place %1"_s.arg(static_cast<int>(q.Place));
+    }
     if (q.ChosenDigit < 1 || q.ChosenDigit > 9 || q.ChosenDigit != red->digit) {
         return u"red %1 is not the chosen digit %2"_s.arg(red->digit).arg(q.ChosenDigit);
     }

@@ -10,11 +10,8 @@ set -euo pipefail
 exe=$1
 version=$2
 max_bytes=${3:-}
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "$0")/../support/checks.sh"
 
 headers=$(x86_64-w64-mingw32-objdump -p "$exe") || fail "objdump cannot read $exe"
 

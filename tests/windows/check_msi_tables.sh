@@ -12,16 +12,9 @@ set -euo pipefail
 msi=$1
 version=$2
 zip=$3
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-for tool in msiinfo msiextract unzip; do
-    command -v "$tool" > /dev/null || fail "$tool is missing (scripts/install-deps windows)"
-done
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "$0")/../support/checks.sh"
+need windows msiinfo msiextract unzip
 
 # The rows of a table, without its three header lines.
 table() { msiinfo export "$msi" "$1" | tail -n +4 | tr -d '\r'; }

@@ -18,18 +18,12 @@ program_dir=$3
 icon=$4
 check_program=$5
 linux_splash=$6
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "$0")/../support/checks.sh"
+need windows wine wineserver winepath msiinfo iconv
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-for tool in wine wineserver winepath msiinfo iconv; do
-    command -v "$tool" > /dev/null || fail "$tool is missing (scripts/install-deps windows)"
-done
-
-scratch=$(mktemp -d)
 export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
-trap 'wineserver -k 2> /dev/null; rm -rf "$scratch"' EXIT
+at_exit 'wineserver -k 2> /dev/null'
 wineboot -i > /dev/null 2>&1 || fail "cannot make a Wine prefix"
 
 product_code() { msiinfo export "$1" Property | tr -d '\r' | awk -F '\t' '$1 == "ProductCode" {print $2}'; }

@@ -9,15 +9,9 @@
 # Usage: check_sheets_under_wine.sh PLACEVALUE_SHEETS_EXE
 set -euo pipefail
 exe=$1
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-for tool in wine pdftotext; do
-    command -v "$tool" > /dev/null || fail "$tool is missing (scripts/install-deps windows)"
-done
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "$0")/../support/checks.sh"
+need windows wine pdftotext
 export WINEDEBUG=-all
 if [ -z "${WINEPREFIX:-}" ]; then
     export WINEPREFIX=$scratch/wine

@@ -10,17 +10,10 @@
 set -euo pipefail
 exe=$(realpath "$1")
 msi=$(realpath "$2")
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "$0")/../support/checks.sh"
+need windows openssl osslsigncode
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-for tool in openssl osslsigncode; do
-    command -v "$tool" > /dev/null || fail "$tool is missing (scripts/install-deps windows)"
-done
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
 cd "$scratch"
 
 openssl req -x509 -newkey rsa:3072 -sha256 -days 1 -nodes -subj "/CN=Test School IT/O=Test School" \

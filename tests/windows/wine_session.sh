@@ -1,45 +1,31 @@
+# shellcheck shell=bash
 # SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Sourced by the checks that run the real placevalue.exe under Wine: a private X display, Wine
 # unable to see any of the system's fonts (an empty fontconfig configuration, so that only the
 # faces compiled into the program can draw), and the program's windows found, awaited and
-# clicked. The caller sets program_pid once it starts the program.
+# clicked. The caller sets program_pid once it starts the program, whose standard error goes to
+# $scratch/program.err (shown when a check fails).
 
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "${scratch:-/nonexistent}/program.err" ] && tail -n 20 "$scratch/program.err" >&2
-    exit 1
-}
-now_ms() { date +%s%3N; }
-
-for tool in wine Xvfb xdotool xwd convert; do
-    command -v "$tool" > /dev/null || fail "$tool is missing (scripts/install-deps windows)"
-done
-
-scratch=$(mktemp -d)
-cleanup() {
-    [ -n "${program_pid:-}" ] && kill "$program_pid" 2> /dev/null
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2> /dev/null
-    wait 2> /dev/null
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
+failure_log=$scratch/program.err
+need windows wine Xvfb xdotool xwd convert
+start_display
+end_wine_session() {
+    if [ -n "${program_pid:-}" ]; then
+        kill "$program_pid" 2> /dev/null
+        wait "$program_pid" 2> /dev/null
+    fi
     # A Wine prefix of the check's own: its server, which writes the registry into it as it
     # ends, is gone before the prefix goes.
     if [ "${WINEPREFIX:-}" = "$scratch/wine" ]; then
         wineserver -k 2> /dev/null
         wineserver -w 2> /dev/null
     fi
-    rm -rf "$scratch"
 }
-trap cleanup EXIT
-
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5> "$scratch/display" 2> /dev/null &
-xvfb_pid=$!
-deadline=$(($(now_ms) + 15000))
-until [ -s "$scratch/display" ]; do
-    [ "$(now_ms)" -lt "$deadline" ] || fail "Xvfb gave no display within 15 s"
-    sleep 0.05
-done
-export DISPLAY=:$(head -n 1 "$scratch/display")
+at_exit end_wine_session
 
 printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' > "$scratch/fonts.conf"
 export FONTCONFIG_FILE=$scratch/fonts.conf
