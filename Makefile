@@ -33,11 +33,12 @@ endif
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # Renders every screen to PNG under docs/screens (and the write exercise as Egyptian regional
-# settings write its numbers), and the worksheets under docs/sheets.
+# settings write its numbers, with and without touch), and the worksheets under docs/sheets.
 screenshots: build
 	@$(BUILD)/tests/render_screens docs/screens
 	@$(BUILD)/tests/render_screens --locale ar_EG $(BUILD)/screens-ar_EG > /dev/null
 	@cp $(BUILD)/screens-ar_EG/write-wrong.png docs/screens/write-wrong-ar_EG.png
+	@cp $(BUILD)/screens-ar_EG/write-touch.png docs/screens/write-touch-ar_EG.png
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tests/sheets/render_sheets docs/sheets
 
 # The Debian package, into $(BUILD)/packages (see "Install" in README.md).
@@ -170,14 +171,19 @@ web: web-configure
 web-serve: web
 	@node scripts/serve-web.mjs $(WEB_BUILD)/site $(WEB_PORT)
 
-# The site in Debian's Chromium, headless, driven by playwright-core (tests/web/), which
-# downloads no browser of its own.
+# The site in three browser engines, all Debian's, one after the other: Chromium, Firefox ESR and
+# WebKitGTK, each driven by its npm package pinned in tests/web/package-lock.json (tests/web/);
+# no browser is downloaded. WEB_ENGINES=firefox runs one.
+WEB_ENGINES ?= chromium firefox webkit
 web-test: web
 	@cd tests/web && npm ci --no-audit --no-fund --loglevel=error
-	@WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site node --test --test-concurrency=1 tests/web/
+	@status=0; for engine in $(WEB_ENGINES); do echo "web-test: $$engine"; \
+		WEB_ENGINE=$$engine WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site \
+		node --test --test-concurrency=1 tests/web/ || status=1; done; exit $$status
 
-# Bytes of a first visit, time to the first frame cold and from the service worker, memory after
-# a tour (bench/web-load.mjs).
+# Bytes of a first visit, time to the first frame cold and from the service worker in each
+# engine, memory after a tour in Chromium (bench/web-load.mjs).
 web-bench: web
 	@cd tests/web && npm ci --no-audit --no-fund --loglevel=error
-	@WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site node bench/web-load.mjs
+	@for engine in $(WEB_ENGINES); do WEB_ENGINE=$$engine WEB_SITE=$(CURDIR)/$(WEB_BUILD)/site \
+		node bench/web-load.mjs || exit 1; done

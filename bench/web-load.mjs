@@ -1,16 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The browser build's load and memory (make web-bench), in Debian's Chromium, headless, on
-// localhost: the bytes a first visit transfers (brotli, and gzip alone as most servers send it),
-// the time from navigation to the splash screen's first frame on a first visit and on a visit
-// from the service worker's cache (median of RUNS fresh browsers), and the memory after a tour
-// of every activity.
-//   RUNS=5 node bench/web-load.mjs        (WEB_SITE: the site folder, build-web/site by default)
+// The browser build's load and memory (make web-bench), on localhost, in the engine WEB_ENGINE
+// names (Chromium by default, as tests/web/browser.mjs): the bytes a first visit transfers
+// (brotli, and gzip alone as most servers send it), the time from navigation to the splash
+// screen's first frame on a first visit and on a visit from the service worker's cache (median
+// of RUNS fresh browsers), and in Chromium the memory after a tour of every activity.
+//   RUNS=5 WEB_ENGINE=firefox node bench/web-load.mjs   (WEB_SITE: the site, build-web/site)
 
 import fs from 'node:fs';
 
-import { firstFrame, startBrowser } from '../tests/web/browser.mjs';
+import {
+  engine, firstFrame, pause, startBrowser, waitFor,
+} from '../tests/web/browser.mjs';
 import { at, candidate } from '../tests/web/screens.mjs';
 
 const runs = Number(process.env.RUNS ?? 5);
@@ -21,10 +23,10 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.l
 async function visit(encodings) {
   const browser = await startBrowser({}, { encodings });
   try {
-    const page = await browser.context.newPage();
+    const page = await browser.newPage();
     await page.goto(browser.site.url);
     const cold = await firstFrame(page);
-    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    await waitFor(page, () => navigator.serviceWorker.controller !== null, null, 'service worker');
     const bytes = browser.site.bytesSent();
     await page.reload();
     return { bytes, cold, cached: await firstFrame(page), page, browser };
@@ -35,28 +37,28 @@ async function visit(encodings) {
 }
 
 async function tour(page) {
-  const click = ([x, y]) => page.mouse.click(x, y);
-  await page.waitForTimeout(3500);
+  const click = ([x, y]) => page.mouseClick(x, y);
+  await pause(3500);
   await click(at.menuWrite);
   for (const answer of ['0.5', '0.07']) {
     await click(at.writeAnswerBox);
-    await page.keyboard.type(answer);
+    await page.type(answer);
     await click(at.writeButton);
-    await page.waitForTimeout(3300);
+    await pause(3300);
   }
   await click(at.writeReturn);
   await click(at.menuChoose);
   for (const place of ['tenths', 'thousandths']) {
     await click(candidate[place]);
-    await page.waitForTimeout(3300);
+    await pause(3300);
   }
   await click(at.chooseReturn);
   await click(at.menuReading);
   for (let i = 0; i < 5; ++i) {
-    await page.keyboard.press('Enter');
+    await page.press('Enter');
   }
   await click(at.readingReturn);
-  await page.waitForTimeout(500);
+  await pause(500);
 }
 
 // The resident and proportional (shared pages split among their users) memory of this browser's
@@ -89,25 +91,27 @@ for (let run = 0; run < runs; ++run) {
   }
 }
 for (const [name, list] of Object.entries(results)) {
-  console.log(`${name}: first visit ${median(list.map((r) => r.bytes))} bytes; first frame ` +
+  console.log(`${engine.name}, ${name}: first visit ${median(list.map((r) => r.bytes))} bytes; first frame ` +
               `cold ${median(list.map((r) => r.cold)).toFixed(0)} ms, from the service worker ` +
               `${median(list.map((r) => r.cached)).toFixed(0)} ms (medians of ${runs}; cold ` +
               `${list.map((r) => r.cold.toFixed(0)).join(' ')}, cached ` +
               `${list.map((r) => r.cached.toFixed(0)).join(' ')})`);
 }
 
-const { page, browser } = await visit(['br', 'gzip']);
-try {
-  await tour(page);
-  const session = await page.context().newCDPSession(page);
-  await session.send('HeapProfiler.collectGarbage');
-  await session.send('Performance.enable');
-  const { metrics } = await session.send('Performance.getMetrics');
-  const metric = (name) => metrics.find((m) => m.name === name)?.value ?? 0;
-  const wasm = await page.evaluate(() => self.module?.HEAP8?.length ?? 0);
-  console.log(`after a tour: wasm memory ${mib(wasm)}, JavaScript heap ` +
-              `${mib(metric('JSHeapUsedSize'))} used of ${mib(metric('JSHeapTotalSize'))}, ` +
-              `renderers: ${rendererMemory(browser.profile)}`);
-} finally {
-  await browser.close();
+if (engine.name === 'chromium') {
+  const { page, browser } = await visit(['br', 'gzip']);
+  try {
+    await tour(page);
+    const session = await browser.devtools(page);
+    await session.send('HeapProfiler.collectGarbage');
+    await session.send('Performance.enable');
+    const { metrics } = await session.send('Performance.getMetrics');
+    const metric = (name) => metrics.find((m) => m.name === name)?.value ?? 0;
+    const wasm = await page.evaluate(() => self.module?.HEAP8?.length ?? 0);
+    console.log(`after a tour: wasm memory ${mib(wasm)}, JavaScript heap ` +
+                `${mib(metric('JSHeapUsedSize'))} used of ${mib(metric('JSHeapTotalSize'))}, ` +
+                `renderers: ${rendererMemory(browser.profile)}`);
+  } finally {
+    await browser.close();
+  }
 }

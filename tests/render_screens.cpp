@@ -17,6 +17,7 @@
 #include "support/question_script.h"
 #include "support/reading_script.h"
 #include "support/test_program.h"
+#include "support/touch.h"
 
 #include <QApplication>
 #include <QDir>
@@ -112,6 +113,28 @@ void renderReading(ScreenDirectory& screens, ScriptedRandom& random, Gallery& ga
     gallery.save(reading, QStringLiteral("reading-longest"));
 }
 
+// Worked by touch: the keypads over the screens' black.
+void renderTouch(ScreenDirectory& screens, ScriptedRandom& random, Gallery& gallery)
+{
+    Form4& menu = screens.get<Form4>();
+    Form2& write = screens.get<Form2>();
+    scriptQuestion(random, 2, 3, 7, 305, 1); // 305.732, the 3 red
+    write.Timer1->fireNow();
+    SwitchScreen(menu, write);
+    tap(&write, QPoint(400, 580));        // on the black: touch mode comes on
+    for (const int key : {9, 10, 9, 2}) { // 0, the separator, 0, 3
+        tap(write.keypad->keys().at(key));
+    }
+    gallery.save(write, QStringLiteral("write-touch"));
+    tap(write.keypad->keys().back()); // what Command1 does
+    gallery.save(write, QStringLiteral("write-touch-right"));
+    SwitchScreen(write, menu);
+
+    Form5& reading = screens.get<Form5>();
+    SwitchScreen(menu, reading);
+    gallery.save(reading, QStringLiteral("reading-touch"));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -145,6 +168,7 @@ int main(int argc, char** argv)
     gallery.save(screens.get<Form4>(), QStringLiteral("menu"));
     renderExercises(screens, program.random, gallery);
     renderReading(screens, program.random, gallery);
+    renderTouch(screens, program.random, gallery);
     // The menu from the keyboard: two presses of Tab, and the write exercise's entry has the focus.
     Form4& menu = screens.get<Form4>();
     SwitchScreen(screens.get<Form5>(), menu);

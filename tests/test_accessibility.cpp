@@ -80,8 +80,9 @@ private Q_SLOTS:
     }
 
     // Every control of the design but the shapes: a clickable label or the button is a button,
-    // a heading a heading, another label static text, each named by its caption (a stand-in's: what
-    // it shows now); the answer box is named by the question it answers, the heading of its screen.
+    // a heading a heading, a keypad a panel, another label static text, each named by its caption
+    // (a stand-in's: what it shows now); the answer box is named by the question it answers, the
+    // heading of its screen.
     void controlsHaveNamesAndRoles_data()
     {
         QTest::addColumn<QString>("screen");
@@ -94,8 +95,10 @@ private Q_SLOTS:
             }
             const bool button = c.click != nullptr || c.kind == design::Kind::Button;
             const bool box = c.kind == design::Kind::TextBox;
+            const bool keypad = c.kind == design::Kind::Keypad; // a panel of buttons
             const QAccessible::Role role = button      ? QAccessible::Button
                                            : box       ? QAccessible::EditableText
+                                           : keypad    ? QAccessible::Client
                                            : c.heading ? QAccessible::Heading
                                                        : QAccessible::StaticText;
             const QString name = c.standIn ? QString()

@@ -13,6 +13,7 @@
 #include "support/widget_lookup.h"
 #include "toolkit/colours.h"
 #include "toolkit/controls.h"
+#include "toolkit/keypad.h"
 #include "toolkit/label.h"
 #include "toolkit/timer.h"
 
@@ -148,6 +149,24 @@ private Q_SLOTS:
             verifyFont(button->font(), c);
             QCOMPARE(button->layoutDirection(), Qt::RightToLeft);
             QVERIFY(!button->isDefault() && !button->autoDefault());
+            break;
+        }
+        case design::Kind::Keypad: {
+            const auto* keypad = control<tk::Keypad>(s, QLatin1String(c.name));
+            QVERIFY(keypad != nullptr);
+            QCOMPARE(keypad->accessibleName(), design::text(c.caption));
+            QCOMPARE(keypad->isHidden(), !c.visible);
+            QCOMPARE(keypad->focusPolicy(), Qt::NoFocus);
+            for (const QAbstractButton* key : keypad->keys()) {
+                QCOMPARE(key->focusPolicy(), Qt::NoFocus);
+            }
+            // Its place lies on the black: it covers no other control of its screen.
+            for (const design::Control& other : design::kControls) {
+                if (qstrcmp(other.screen, c.screen) == 0 && &other != &c) {
+                    QVERIFY2(!design::pixels(other.box).intersects(design::pixels(c.box)),
+                             other.name);
+                }
+            }
             break;
         }
         }

@@ -4,7 +4,30 @@
 #include "exercises/form2.h"
 
 #include "core/number_text.h"
+#include "core/number_writing.h"
 #include "toolkit/program.h"
+
+namespace {
+
+// The keys of the answer, in the digits and with the separator the program writes: 1 to 9, 0,
+// the separator, delete, and the key that does what Command1 does.
+QList<tk::KeyDesign> answerKeys(const QString& enterCaption)
+{
+    const core::ColourValue peach = core::rgb(255, 224, 192);
+    const core::ColourValue darkOrange = core::rgb(192, 64, 0);
+    const core::NumberWriting writing = core::regionalWriting();
+    QList<tk::KeyDesign> keys;
+    for (const int digit : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0}) {
+        keys.append({writing.writeWhole(digit), tk::KeyAction::Type, peach, darkOrange});
+    }
+    keys.append({core::codePointText(writing.separator()), tk::KeyAction::Type, peach, darkOrange});
+    keys.append(
+        {QStringLiteral(u"حذف"), tk::KeyAction::Delete, core::rgb(255, 192, 128), darkOrange});
+    keys.append({enterCaption, tk::KeyAction::Enter, core::rgb(255, 0, 0), core::rgb(0, 0, 0)});
+    return keys;
+}
+
+} // namespace
 
 Form2::Form2()
     : ExerciseScreen({.name = QStringLiteral("Form2"),
@@ -22,6 +45,12 @@ Form2::Form2()
                                      .box = {1080, 5280, 1695, 975},
                                      .font = {tk::Face::ArabicTransparent, 14.25, true},
                                      .face = core::rgb(255, 0, 0)}))
+    // Right of the oval, under the number, over the feedback: black in every state.
+    , keypad(new tk::Keypad(this, {.name = QStringLiteral("keypad"),
+                                   .accessibleName = QStringLiteral(u"لوحة الأرقام"),
+                                   .overScreen = {8625, 3825, 3300, 3300},
+                                   .keys = answerKeys(Command1->text()),
+                                   .largestKey = {0, 0, 2400, 2400}}))
 {
     new tk::Shape(this, {.name = QStringLiteral("Shape2"),
                          .kind = tk::ShapeKind::Oval,
@@ -34,6 +63,9 @@ Form2::Form2()
     Text1->setAccessibleName(Label5->caption());
     setFocusOrder({Text1, Command1, returnLabel(), exitLabel()}, Text1);
     connect(Command1, &tk::Button::clicked, this, &Form2::CheckTypedAnswer);
+    connect(keypad, &tk::Keypad::typed, Text1, &tk::TextBox::insert);
+    connect(keypad, &tk::Keypad::deleteRequested, Text1, &tk::TextBox::backspace);
+    connect(keypad, &tk::Keypad::enterRequested, Command1, &tk::Button::click);
     connect(Timer1, &tk::Timer::tick, this, &Form2::NextQuestion);
 }
 

@@ -8,6 +8,7 @@
 
 #include "exercises/exercise_screen.h"
 #include "toolkit/controls.h"
+#include "toolkit/keypad.h"
 
 class Form2 : public ExerciseScreen {
     Q_OBJECT
@@ -16,6 +17,7 @@ public:
 
     tk::TextBox* Text1;   // the answer box
     tk::Button* Command1; // checks the answer
+    tk::Keypad* keypad;   // the answer's keys, for touch: digits, separator, delete, Command1
 
 protected:
     void load() override;

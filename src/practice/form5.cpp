@@ -36,10 +36,19 @@ Form5::Form5()
                  .alignment = tk::Alignment::Centre,
                  .autoSize = true,
                  .centreOnWindow = true}))
+    // Under the number, at the end of the key line.
+    , keypad(new tk::Keypad(this, {.name = QStringLiteral("keypad"),
+                                   .accessibleName = QStringLiteral(u"مفاتيح اللمس"),
+                                   .overScreen = {8400, 7200, 3300, 1200},
+                                   .keys = {{QStringLiteral(u"سؤال جديد"), tk::KeyAction::Enter,
+                                             core::rgb(255, 192, 128), core::rgb(0, 0, 0)}},
+                                   .largestKey = {0, 0, 4500, 2250}}))
 {
     // The question takes the focus first: Enter there poses a new one, as designed; on the return
     // or exit label Enter presses that label instead.
     setFocusOrder({Label1, returnLabel(), exitLabel()}, Label1);
+    connect(Label1, &tk::Label::tapped, this, &Form5::poseNextQuestion);
+    connect(keypad, &tk::Keypad::enterRequested, this, &Form5::poseNextQuestion);
 }
 
 void Form5::load()
@@ -51,7 +60,7 @@ void Form5::load()
 void Form5::keyPress(int characterCode)
 {
     if (characterCode == tk::kEnterKey) {
-        poseQuestion(core::ReadingOccasion::Enter);
+        poseNextQuestion();
     }
     if (isEscape(characterCode)) {
         tk::EndProgram();
@@ -62,4 +71,9 @@ void Form5::poseQuestion(core::ReadingOccasion occasion)
 {
     Label1->setCaption(core::poseReadingQuestion(numbers_, occasion, core::sharedRandom()));
     announce(Label1->caption());
+}
+
+void Form5::poseNextQuestion()
+{
+    poseQuestion(core::ReadingOccasion::Enter);
 }

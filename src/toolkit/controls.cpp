@@ -27,12 +27,28 @@ QStyle* sameEverywhereStyle()
     return style;
 }
 
+} // namespace
+
 QRect pixelBox(const core::TwipsRect& box)
 {
     return {core::twipsToPixels(box.left), core::twipsToPixels(box.top),
             core::twipsToPixels(box.width), core::twipsToPixels(box.height)};
 }
-} // namespace
+
+void paintButtonFace(QPainter& painter, const QRect& area, const QColor& face, bool down)
+{
+    const QRect outer = area.adjusted(0, 0, -1, -1);
+    painter.fillRect(area, face);
+    painter.setPen(Qt::black);
+    painter.drawRect(outer);
+    const QRect bevel = outer.adjusted(1, 1, -1, -1);
+    painter.setPen(down ? face.darker(160) : face.lighter(150));
+    painter.drawLine(bevel.topLeft(), bevel.topRight());
+    painter.drawLine(bevel.topLeft(), bevel.bottomLeft());
+    painter.setPen(down ? face.lighter(150) : face.darker(160));
+    painter.drawLine(bevel.bottomLeft(), bevel.bottomRight());
+    painter.drawLine(bevel.topRight(), bevel.bottomRight());
+}
 
 TextBox::TextBox(QWidget* screen, const TextBoxDesign& design)
     : QLineEdit(screen)
@@ -72,19 +88,9 @@ Button::Button(QWidget* screen, const ButtonDesign& design)
 void Button::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    const QColor face = toQColor(face_);
     const QRect outer = rect().adjusted(0, 0, -1, -1);
     const bool down = isDown();
-    painter.fillRect(rect(), face);
-    painter.setPen(Qt::black);
-    painter.drawRect(outer);
-    const QRect bevel = outer.adjusted(1, 1, -1, -1);
-    painter.setPen(down ? face.darker(160) : face.lighter(150));
-    painter.drawLine(bevel.topLeft(), bevel.topRight());
-    painter.drawLine(bevel.topLeft(), bevel.bottomLeft());
-    painter.setPen(down ? face.lighter(150) : face.darker(160));
-    painter.drawLine(bevel.bottomLeft(), bevel.bottomRight());
-    painter.drawLine(bevel.topRight(), bevel.bottomRight());
+    paintButtonFace(painter, rect(), toQColor(face_), down);
 
     QRectF captionArea = QRectF(rect()).adjusted(4, 3, -4, -3);
     if (down) {

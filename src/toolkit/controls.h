@@ -13,7 +13,16 @@
 #include <QPushButton>
 #include <QWidget>
 
+class QPainter;
+
 namespace tk {
+
+// A box in twips as logical pixels (15 twips to a pixel).
+QRect pixelBox(const core::TwipsRect& box);
+
+// A classic raised button's face: its colour, a black frame, and light and dark bevels that swap
+// while it is down.
+void paintButtonFace(QPainter& painter, const QRect& area, const QColor& face, bool down);
 
 struct TextBoxDesign {
     QString name;

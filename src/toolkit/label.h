@@ -76,8 +76,10 @@ public:
     static constexpr int kFocusRingRoom = 4;
 
 Q_SIGNALS:
-    // Raised by the screen, which routes the mouse.
+    // Raised by the screen, which routes the mouse. A tap on a touch screen is also a click;
+    // tapped() comes for it besides.
     void clicked();
+    void tapped();
     void mouseMoved();
 
 protected:

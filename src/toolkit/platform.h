@@ -3,9 +3,11 @@
 #pragma once
 
 // What differs between the platforms the program runs on. One implementation per platform
-// (platform_linux.cpp, platform_windows.cpp, platform_web.cpp), chosen by the build; nothing else
-// in the program knows which platform it is on.
+// (platform_linux.cpp, platform_windows.cpp, platform_web.cpp, and platform_desktop.cpp for what
+// Linux and Windows share), chosen by the build; nothing else in the program knows which
+// platform it is on.
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +38,20 @@ void routeEndRequestsToEndProgram();
 // a text box with the focus brings up the device's on-screen keyboard and receives what it types.
 // Idempotent.
 void adaptToDevice();
+
+// The area the screens are shown in, in logical pixels. On a desktop the primary screen less its
+// panels: a screen that asks to be centred is centred on it, the window system places the others.
+// In a browser the 800 x 600 design area, wherever the view has it: the screens stand in it as
+// designed, those that ask for no place of their own at its top left. Empty without a screen.
+QRect screenArea();
+bool windowSystemPlacesScreens();
+
+// The room the device leaves beside the screen area, in logical pixels, where a keypad may stand
+// instead of over a screen's black: none on a desktop, whose screens have fixed windows. In a
+// browser, the part of the view that the 4:3 design area leaves free, below it when the view is
+// upright, on its right when turned (the design area stays centred, so that is half of the free
+// part). It changes with the view; the screens move when it does.
+QRect roomBesideScreens();
 
 // The last step of EndProgram, once every timer has stopped and every screen is hidden: leaves
 // the event loop with status 0. In a browser, where a page cannot close its own tab, the page is

@@ -10,6 +10,7 @@
 #include "toolkit/platform.h"
 
 #include "toolkit/compiled_faces.h"
+#include "toolkit/touch_mode.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -30,8 +31,9 @@ const char* const kEndedPage = "ended.html";
 
 // Sees the application's events: a screen keeps its designed size and place (Qt's browser
 // platform would show every window full-screen), a press on the focused text box brings the
-// keyboard back after the pupil closed it, and the first screen painted leaves a mark in the
-// page's performance timeline, by which its load time is measured.
+// keyboard back after the pupil closed it (unless the pupil works by touch, with the program's
+// own keypad), and the first screen painted leaves a mark in the page's performance timeline, by
+// which its load time is measured.
 class DeviceAdapter : public QObject {
 public:
     using QObject::QObject;
@@ -51,7 +53,7 @@ protected:
             }
             break;
         case QEvent::MouseButtonRelease:
-            if (web::takesText(widget) && widget->hasFocus()) {
+            if (web::takesText(widget) && widget->hasFocus() && !TouchMode::instance().isOn()) {
                 web::focusKeyboardField(true);
             }
             break;
@@ -74,6 +76,14 @@ protected:
 private:
     bool firstFramePainted_ = false;
 };
+
+// The device's own keyboard comes up for a focused text box, but not while the program is worked
+// by touch: its keypad types then.
+void raiseKeyboardAsFocusAsks()
+{
+    web::focusKeyboardField(web::takesText(QApplication::focusWidget()) &&
+                            !TouchMode::instance().isOn());
+}
 
 void markFirstFrame(val /*time*/)
 {
@@ -101,9 +111,10 @@ void adaptToDevice()
     adapter = new DeviceAdapter(qApp);
     qApp->installEventFilter(adapter);
     web::makeKeyboardField();
-    QObject::connect(
-        qApp, &QApplication::focusChanged, adapter,
-        [](QWidget* /*old*/, QWidget* now) { web::focusKeyboardField(web::takesText(now)); });
+    web::takeTheMouse();
+    QObject::connect(qApp, &QApplication::focusChanged, adapter, &raiseKeyboardAsFocusAsks);
+    QObject::connect(&TouchMode::instance(), &TouchMode::changed, adapter,
+                     &raiseKeyboardAsFocusAsks);
     val fit = val::module_property("placevalueFitToViewport");
     val::global("window").call<void>("addEventListener", std::string("resize"), fit);
     const val viewport = val::global("window")["visualViewport"];
@@ -165,5 +176,6 @@ EMSCRIPTEN_BINDINGS(placevalue_platform)
     emscripten::function("placevalueKeyboardFieldCompositionEnd",
                          &web::onKeyboardFieldCompositionEnd);
     emscripten::function("placevalueCanvasMouseDown", &web::onCanvasMouseDown);
+    emscripten::function("placevaluePageMouse", &web::onPageMouse);
     emscripten::function("placevalueMarkFirstFrame", &markFirstFrame);
 }

@@ -4,7 +4,8 @@
 #pragma once
 
 // The browser side of the platform seam, shared by its files (platform_web.cpp,
-// platform_web_view.cpp, platform_web_keyboard.cpp); nothing outside them includes it.
+// platform_web_view.cpp, platform_web_keyboard.cpp, platform_web_mouse.cpp); nothing outside them
+// includes it.
 
 #include <emscripten/val.h>
 
@@ -23,6 +24,10 @@ void fitToViewport(emscripten::val event);
 void showBackdrop();
 bool isBackdrop(const QWidget* widget);
 
+// The mouse's pointer events, taken from the canvas and handed to Qt's windows in the screen's
+// own pixels (platform_web_mouse.cpp), once.
+void takeTheMouse();
+
 // The on-screen keyboard's stand-in field of the page (platform_web_keyboard.cpp): made once;
 // focused while a text box has the focus, so that the device shows its keyboard.
 void makeKeyboardField();
@@ -34,5 +39,6 @@ void onKeyboardFieldKey(emscripten::val event);
 void onKeyboardFieldInput(emscripten::val event);
 void onKeyboardFieldCompositionEnd(emscripten::val event);
 void onCanvasMouseDown(emscripten::val event);
+void onPageMouse(emscripten::val event);
 
 } // namespace tk::platform::web

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The browser's view of the screens: the design area fills the part of the page in view, keeps
-// its proportions and is letterboxed on the page's black; the screens keep their designed sizes
-// and places in it, drawn at the device's own resolution.
+// The browser's view of the screens: the canvas covers the whole view, and the design area stands
+// in it centred, as large as the view allows, keeping its proportions, on the page's black; the
+// screens keep their designed sizes and places in that area, drawn at the device's own
+// resolution. What the area leaves free of the view, below it or beside it, is room for a keypad.
 
+#include "toolkit/platform.h"
 #include "toolkit/platform_web.h"
 
 #include <QApplication>
@@ -15,9 +17,39 @@
 #include <QWindow>
 #include <QtGui/private/qhighdpiscaling_p.h>
 
+#include <emscripten/emscripten.h>
+
 #include <algorithm>
 #include <cmath>
 #include <string>
+
+// Qt paints nothing smaller than one device pixel to a logical pixel (its painter never scales
+// down), so a view with fewer device pixels than the design area (a window smaller than
+// 800 x 600 on a screen of standard density) would cut the screens. There the page tells Qt that
+// the display has as many pixels to a CSS pixel as that takes: window.devicePixelRatio, as Qt
+// reads it, is never below `least` (0: the display's own). Qt then draws the screens at one device
+// pixel to a logical pixel on a canvas of more pixels than the view, which the browser shows
+// shrunk to the view. Returns the display's own ratio. (The body is JavaScript: clang-format would
+// break its arrows.)
+// clang-format off
+EM_JS(double, placevalueLeastDensity, (double least), {
+    if (!window.placevalueDensity) {
+        let owner = window;
+        let property;
+        while (owner && !(property = Object.getOwnPropertyDescriptor(owner, "devicePixelRatio"))) {
+            owner = Object.getPrototypeOf(owner);
+        }
+        const own = property && property.get ? () => property.get.call(window) : () => 1;
+        window.placevalueDensity = {own: own, least: 0};
+        Object.defineProperty(window, "devicePixelRatio", {
+            configurable: true,
+            get: () => Math.max(window.placevalueDensity.own(), window.placevalueDensity.least)
+        });
+    }
+    window.placevalueDensity.least = least;
+    return window.placevalueDensity.own();
+});
+// clang-format on
 
 namespace tk::platform::web {
 
@@ -32,16 +64,27 @@ constexpr int kDesignHeight = 600;
 
 QWidget* backdrop = nullptr;
 
+// Where the last fit put the design area in the screen that the view is, and the room beside it,
+// in logical pixels.
+QRect designArea(0, 0, kDesignWidth, kDesignHeight);
+QRect roomBeside;
+
 std::string cssPixels(double value)
 {
-    return std::to_string(static_cast<int>(value)) + "px";
+    return std::to_string(value) + "px";
 }
 
-// Moves and sizes every visible screen again at the screen's current scale and paints it anew,
-// into a pixel buffer of the new size.
-void placeScreensAgain()
+// Moves every screen by the design area's move (the backdrop covers the view), sizes and places
+// every visible one again at the screen's current scale and paints it anew, into a pixel buffer
+// of the new size.
+void placeScreensAgain(QPoint shift, QSize view)
 {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget == backdrop) {
+            widget->setGeometry(QRect(QPoint(), view));
+        } else if (!shift.isNull()) {
+            widget->move(widget->pos() + shift);
+        }
         QWindow* window = widget->windowHandle();
         if (window == nullptr || !widget->isVisible()) {
             continue;
@@ -54,14 +97,12 @@ void placeScreensAgain()
     }
 }
 
-// The part of the page in view: its place and size in the page's CSS pixels, and the browser's
-// zoom (below 1 where the page is zoomed out to show more CSS pixels than the device has).
+// The part of the page in view, in the page's CSS pixels.
 struct PageView {
     double left = 0;
     double top = 0;
     double width = 0;
     double height = 0;
-    double zoom = 1;
 };
 
 PageView pageView()
@@ -75,40 +116,16 @@ PageView pageView()
     return {.left = viewport["offsetLeft"].as<double>(),
             .top = viewport["offsetTop"].as<double>(),
             .width = viewport["width"].as<double>(),
-            .height = viewport["height"].as<double>(),
-            .zoom = viewport["scale"].as<double>()};
-}
-
-// Qt draws the screens wrongly below one CSS pixel to a logical pixel. A device with fewer CSS
-// pixels in view than the design area has (a phone, a tablet upright) has the page zoomed out
-// instead, through the page's viewport settings, which mobile browsers follow; the canvas is
-// still drawn at the device's full resolution. (A desktop browser, whose window the pupil sizes,
-// keeps its zoom: there the design area is cut to the window.)
-void zoomPageToShow(const PageView& view)
-{
-    const double deviceWidth = view.width * view.zoom;
-    const double deviceHeight = view.height * view.zoom;
-    const double zoom = std::min({1.0, deviceWidth / kDesignWidth, deviceHeight / kDesignHeight});
-    std::string content = "width=device-width, initial-scale=1, maximum-scale=1";
-    if (zoom < 1) {
-        const std::string scale = std::to_string(zoom);
-        content = "width=" + std::to_string(static_cast<int>(std::ceil(deviceWidth / zoom))) +
-                  ", initial-scale=" + scale + ", minimum-scale=" + scale +
-                  ", maximum-scale=" + scale;
-    }
-    content += ", user-scalable=no, viewport-fit=cover, interactive-widget=resizes-content";
-    val meta =
-        val::global("document").call<val>("querySelector", std::string("meta[name=viewport]"));
-    if (meta.as<bool>() && meta["content"].as<std::string>() != content) {
-        meta.set("content", content);
-    }
+            .height = viewport["height"].as<double>()};
 }
 
 } // namespace
 
-// Fits the design area into the part of the page in view: centred, letterboxed on the page's
-// black, at a whole number of CSS pixels for each 4 x 3 logical ones (the same scale across and
-// down, never below 1), the canvas drawn at the device's own resolution.
+// Fits the design area into the part of the page in view: centred, at a whole number of CSS
+// pixels for each 4 x 3 logical ones (the same scale across and down, below 1 in a view smaller
+// than 800 x 600), the canvas covering the view and drawn at the device's own resolution; where
+// that is less than a device pixel to a logical pixel, at one (see placevalueLeastDensity). The
+// page's viewport settings keep a phone's page at its own width: the program does the scaling.
 void fitToViewport(val /*event*/)
 {
     QScreen* screen = QGuiApplication::primaryScreen();
@@ -116,20 +133,34 @@ void fitToViewport(val /*event*/)
         return;
     }
     const PageView view = pageView();
-    zoomPageToShow(view);
-    const int units =
-        std::max(kDesignWidth / 4, static_cast<int>(std::min(view.width / 4, view.height / 3)));
+    const int units = std::max(1, static_cast<int>(std::min(view.width / 4, view.height / 3)));
+    const double scale = units * 4.0 / kDesignWidth; // CSS pixels to a logical pixel
+    const double density = placevalueLeastDensity(0);
+    placevalueLeastDensity(scale * density < 1 ? 1 / scale : 0);
     // The scale first: Qt turns the canvas's new size into logical pixels as it learns of it.
-    QHighDpiScaling::setScreenFactor(screen, static_cast<qreal>(4 * units) / kDesignWidth);
-    // The page's body is the design area and the canvas fills it: Qt places its screen where the
-    // canvas stands in the body, so the screen's origin stays at 0, 0, where the screens expect it.
+    QHighDpiScaling::setScreenFactor(screen, scale);
+    // The page's body, and the canvas that fills it, cover the view: Qt's screen is the view,
+    // its origin at the view's top left.
     val style = val::global("document")["body"]["style"];
-    style.set("left", cssPixels(view.left + (view.width - 4 * units) / 2));
-    style.set("top", cssPixels(view.top + (view.height - 3 * units) / 2));
-    style.set("width", cssPixels(4 * units));
-    style.set("height", cssPixels(3 * units));
+    style.set("left", cssPixels(view.left));
+    style.set("top", cssPixels(view.top));
+    style.set("width", cssPixels(view.width));
+    style.set("height", cssPixels(view.height));
     val::module_property("qtResizeContainerElement")(pageCanvas());
-    placeScreensAgain();
+
+    const QSize viewSize(static_cast<int>(std::ceil(view.width / scale)),
+                         static_cast<int>(std::ceil(view.height / scale)));
+    const QSize free = viewSize - designArea.size();
+    const QRect area(QPoint(std::max(0, free.width() / 2), std::max(0, free.height() / 2)),
+                     designArea.size());
+    // The free part on the right of an area that fills the view's height, else the one below.
+    roomBeside =
+        free.width() > free.height()
+            ? QRect(area.right() + 1, 0, viewSize.width() - area.right() - 1, viewSize.height())
+            : QRect(0, area.bottom() + 1, viewSize.width(), viewSize.height() - area.bottom() - 1);
+    const QPoint shift = area.topLeft() - designArea.topLeft();
+    designArea = area;
+    placeScreensAgain(shift, viewSize);
 }
 
 void showBackdrop()
@@ -145,7 +176,8 @@ void showBackdrop()
     palette.setColor(QPalette::Window, Qt::black);
     backdrop->setPalette(palette);
     backdrop->setAutoFillBackground(true);
-    backdrop->setGeometry(0, 0, kDesignWidth, kDesignHeight);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    backdrop->setGeometry(screen != nullptr ? screen->geometry() : designArea);
     backdrop->show();
 }
 
@@ -155,3 +187,22 @@ bool isBackdrop(const QWidget* widget)
 }
 
 } // namespace tk::platform::web
+
+namespace tk::platform {
+
+QRect screenArea()
+{
+    return web::designArea;
+}
+
+bool windowSystemPlacesScreens()
+{
+    return false;
+}
+
+QRect roomBesideScreens()
+{
+    return web::roomBeside;
+}
+
+} // namespace tk::platform

@@ -10,16 +10,15 @@
 #include "toolkit/label.h"
 #include "toolkit/platform.h"
 #include "toolkit/program.h"
+#include "toolkit/touch_mode.h"
 
 #include <QApplication>
 #include <QBackingStore>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScopedValueRollback>
-#include <QScreen>
 
 namespace tk {
 
@@ -30,6 +29,7 @@ Screen::Screen(const ScreenDesign& design)
 {
     installProgramEventFilter();
     installAccessibility();
+    TouchMode::instance(); // watching from the first screen on
     qApp->installEventFilter(this);
     setObjectName(design.name);
     // No title of its own (the designed "Form1" is never shown): the taskbar shows the
@@ -75,16 +75,17 @@ void Screen::releasePixels()
 
 void Screen::placeOnFirstShow()
 {
-    if (placement_ != Placement::CentredOnScreen) {
+    const QRect area = platform::screenArea();
+    if (area.isEmpty()) {
         return;
     }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
+    if (placement_ == Placement::CentredOnScreen) {
+        QRect frame = rect();
+        frame.moveCenter(area.center());
+        move(frame.topLeft());
+    } else if (!platform::windowSystemPlacesScreens()) {
+        move(area.topLeft());
     }
-    QRect frame = rect();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
 }
 
 void Screen::announce(const QString& news)
@@ -217,7 +218,8 @@ void Screen::mouseOnLabel(Label& label, const QMouseEvent& event, QPoint point)
         pressedLabel_ = event.button() == Qt::LeftButton ? &label : nullptr;
         break;
     case QEvent::MouseButtonDblClick:
-        pressedLabel_ = nullptr;
+        // A second tap soon after the first is a tap of its own.
+        pressedLabel_ = event.button() == Qt::LeftButton && isFromTouch(event) ? &label : nullptr;
         break;
     case QEvent::MouseButtonRelease: {
         const bool click =
@@ -225,6 +227,9 @@ void Screen::mouseOnLabel(Label& label, const QMouseEvent& event, QPoint point)
         pressedLabel_ = nullptr;
         if (click) {
             Q_EMIT label.clicked();
+        }
+        if (click && isFromTouch(event)) {
+            Q_EMIT label.tapped();
         }
         break;
     }

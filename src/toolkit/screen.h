@@ -54,7 +54,8 @@ public:
     // label whose reacting box holds the point, else the topmost control there (a label by its
     // reacting box, another control by its area), else the background. A label clicks when the
     // left button is pressed and released in its reacting box; a release goes where its press
-    // went; the second press of a double-click is no press. Shapes never react.
+    // went; the second press of a double-click is no press, unless a finger gave it (two taps).
+    // Shapes never react. A tap is a click that a finger gave: the label raises tapped() too.
     void routeMouse(QWidget& receiver, QMouseEvent& event);
 
     // Keyboard contract: Tab, Shift+Tab and the arrow keys (tk::focusStepOf) move the focus

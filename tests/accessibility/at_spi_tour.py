@@ -15,7 +15,8 @@ import sys
 
 from at_spi_session import Session, TourFailure, action_names, children, left_edge
 
-ROLES = {"label": "label", "text box": "text", "button": "push button"}
+# A keypad for touch is a named panel of buttons, there but hidden until the program is touched.
+ROLES = {"label": "label", "text box": "text", "button": "push button", "keypad": "filler"}
 POSITIONS = {"الأول": 1, "الثاني": 2, "الثالث": 3}  # the digit's place after the waw
 READING = re.compile(r"\d+و\d+")
 

@@ -21,7 +21,7 @@ struct Box {
     constexpr int centreYPixels() const { return (2 * top + height) / 30; }
 };
 
-enum class Kind { Label, Shape, TextBox, Button };
+enum class Kind { Label, Shape, TextBox, Button, Keypad };
 enum class Face { Unset, ArabicTransparent, MsSansSerif, Arial };
 enum class Align { Left, Right, Centre };
 
@@ -37,7 +37,8 @@ inline constexpr std::uint32_t kWindowColour = 0x80000005U;
 struct Control {
     const char* screen = nullptr;
     const char* name = nullptr;
-    const char16_t* caption = nullptr; // the designed caption of a label or button
+    // The designed caption of a label or button; a keypad's name for a screen reader.
+    const char16_t* caption = nullptr;
     // What a click does: the name of the screen it switches to, "end" or "answer"; nullptr for a
     // control that takes no click of its own.
     const char* click = nullptr;
@@ -132,6 +133,12 @@ constexpr Control with(Control c, bool autoSize, bool rightToLeft, bool visible,
     c.centredOn = centredOn;
     return c;
 }
+// A keypad for touch, hidden until touched, in the part of its screen's black where it may stand.
+constexpr Control keypad(const char* screen, Box box, const char16_t* name)
+{
+    return with({screen, "keypad", name, nullptr, nullptr, 0, box, Kind::Keypad}, false, true,
+                false);
+}
 
 // Splash lines: the title block (centred) and the credits.
 constexpr Control splash(const char* name, Box box, const char16_t* caption, std::uint32_t colour,
@@ -184,7 +191,6 @@ constexpr Control candidate(const char* name, Box box, std::uint32_t colour, con
         with(label("Form3", name, box, u"5", kArabic, 65.25, true, colour, Align::Centre, "answer"),
              true, true, true, oval));
 }
-
 } // namespace rows
 
 #define DESIGN_EXERCISE_ROWS(form, backName, backBox)                                              \
@@ -238,6 +244,7 @@ inline constexpr Control kControls[] = {
     rows::shape("Form2", "Shape2", {3533, 4320, 4935, 2655}, rows::kLightOrange, rows::kPeach, 4),
     rows::textBox({4373, 5160, 3135, 975}, rows::kArabic, 36, rgb(192, 64, 0)),
     rows::button({1080, 5280, 1695, 975}, u"ادخل الناتج", rows::kArabic, 14.25, rgb(255, 0, 0)),
+    rows::keypad("Form2", {8625, 3825, 3300, 3300}, u"لوحة الأرقام"),
 
     // The choose exercise: three candidates, each centred on its oval.
     rows::heading("Form3", {83, 600, 11835, 795},
@@ -262,6 +269,7 @@ inline constexpr Control kControls[] = {
     rows::label("Form5", "Label3", {1080, 7680, 525, 300}, u"خروج", rows::kSans, 12, true,
                 rows::kLightOrange, Align::Right, "end"),
     rows::back("Form5", "Label4", {2160, 7680, 1290, 300}),
+    rows::keypad("Form5", {8400, 7200, 3300, 1200}, u"مفاتيح اللمس"),
 };
 
 #undef DESIGN_EXERCISE_ROWS

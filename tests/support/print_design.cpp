@@ -82,6 +82,8 @@ const char* kindName(design::Kind kind)
         return "text box";
     case design::Kind::Button:
         return "button";
+    case design::Kind::Keypad:
+        return "keypad";
     }
     return "unknown";
 }

@@ -1,17 +1,27 @@
 // SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What every browser test starts from: the site served on localhost, and Debian's Chromium,
-// headless, driven by playwright-core (which downloads no browser of its own).
+// What every browser test starts from: the site served on localhost and one of three browser
+// engines, all Debian's, each driven by its npm package (engines/): Chromium, Firefox ESR or
+// WebKitGTK, as WEB_ENGINE names it (chromium by default). The tests speak to every engine alike
+// through the page this returns; what differs between engines stays in engines/.
 
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { chromium } from 'playwright-core';
 
 import { serveSite } from '../../scripts/serve-web.mjs';
+import * as chromium from './engines/chromium.mjs';
+import * as firefox from './engines/firefox.mjs';
+import * as webkit from './engines/webkit.mjs';
 import { readPng } from './pictures.mjs';
+
+export const engines = { chromium, firefox, webkit };
+export const engine = engines[process.env.WEB_ENGINE ?? 'chromium'];
+if (!engine) {
+  throw new Error(`no engine named ${process.env.WEB_ENGINE}`);
+}
 
 export const top = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const siteFolder = process.env.WEB_SITE ?? path.join(top, 'build-web/site');
@@ -22,65 +32,124 @@ export function galleryPicture(name) {
 }
 export const facesFolder = '/usr/share/fonts/opentype/fonts-hosny-amiri';
 
-// Starts the server and a browser with a fresh profile of its own, an 800 x 600 desktop window
-// unless `device` says otherwise (Playwright's context options: viewport, deviceScaleFactor,
-// isMobile, hasTouch); `encodings` limits the server's precompressed files (serve-web.mjs). Chromium reaches for no network of its own (this machine has none):
-// updates, sync, background services off.
+// Starts the server and a browser with a fresh profile of its own. `device`: the page's size in
+// CSS pixels, device pixels to a CSS pixel, a touch screen, a phone's viewport settings and the
+// language, by default an 800 x 600 desktop window in English; `encodings` limits the server's
+// precompressed files (serve-web.mjs). A page of it: goto, reload, url, evaluate, screenshot (the
+// view, in device pixels), mouseMove, mouseClick, tap, press, type, setViewport, close.
 export async function startBrowser(device = {}, { encodings } = {}) {
   const site = await serveSite(siteFolder, { mounts: { '/test-faces/': facesFolder }, encodings });
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'placevalue-chromium-'));
-  const args = ['--disable-gpu', '--disable-background-networking', '--disable-component-update',
-                '--disable-sync', '--no-first-run', '--disable-quic'];
-  if (process.getuid?.() === 0) {
-    args.push('--no-sandbox');
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), `placevalue-${engine.name}-`));
+  const full = { width: 800, height: 600, scale: 1, touch: false, mobile: false, locale: 'en-US',
+                 ...device };
+  try {
+    const browser = await engine.launch(full, profile);
+    return {
+      site,
+      profile,
+      device: full,
+      newPage: () => browser.newPage(),
+      setOffline: (offline) => browser.setOffline(offline),
+      devtools: browser.devtools,
+      async close() {
+        await browser.close();
+        await site.close();
+        fs.rmSync(profile, { recursive: true, force: true });
+      },
+    };
+  } catch (error) {
+    await site.close();
+    throw error;
   }
-  const browser = await chromium.launchPersistentContext(profile, {
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args,
-    viewport: { width: 800, height: 600 },
-    deviceScaleFactor: 1,
-    locale: 'en-US',
-    permissions: ['clipboard-read', 'clipboard-write'],
-    ...device,
-  });
-  return {
-    site,
-    context: browser,
-    profile,
-    async close() {
-      await browser.close();
-      await site.close();
-      fs.rmSync(profile, { recursive: true, force: true });
-    },
-  };
+}
+
+export const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// Evaluates `fn(arg)` in the page until it gives something true, and returns that; fails after
+// `timeout` ms.
+export async function waitFor(page, fn, arg, what, timeout = 20000) {
+  const start = Date.now();
+  for (;;) {
+    const value = await page.evaluate(fn, arg).catch(() => undefined);
+    if (value) {
+      return value;
+    }
+    if (Date.now() - start > timeout) {
+      throw new Error(`no ${what} after ${timeout} ms`);
+    }
+    await pause(20);
+  }
 }
 
 // Milliseconds from the page's navigation to the program's first frame on the canvas (the mark
 // the program leaves), once it is there.
-export async function firstFrame(page, timeout = 20000) {
-  const handle = await page.waitForFunction(
-    () => performance.getEntriesByName('placevalue-first-frame')[0]?.startTime,
-    null, { timeout, polling: 20 });
-  return handle.jsonValue();
+export function firstFrame(page, timeout = 20000) {
+  return waitFor(page, () => performance.getEntriesByName('placevalue-first-frame')[0]?.startTime,
+                 null, 'first frame', timeout);
 }
 
-// A screenshot of the page's 800 x 600 area, as pixels.
-export async function shot(page) {
-  return readPng(await page.screenshot({ clip: { x: 0, y: 0, width: 800, height: 600 } }));
+// What a pupil types on an on-screen keyboard: text that reaches the focused page field as its
+// input events, not as key presses.
+export function insertText(page, text) {
+  return page.evaluate((typed) => {
+    const field = document.activeElement;
+    field.value += typed;
+    field.dispatchEvent(new InputEvent('input', { data: typed, inputType: 'insertText',
+                                                  bubbles: true }));
+  }, text);
+}
+export function deleteBackward(page) {
+  return page.evaluate(() => document.activeElement.dispatchEvent(
+    new InputEvent('input', { inputType: 'deleteContentBackward', bubbles: true })));
 }
 
-// Takes screenshots until `isThere(picture)` holds; fails after `timeout` ms.
-export async function waitForScreen(page, isThere, what, timeout = 15000) {
+// Where the design area stands in a view of that size, in CSS pixels: centred, at a whole number
+// of CSS pixels for each 4 x 3 logical ones.
+export function designAreaIn(width, height) {
+  const units = Math.max(1, Math.floor(Math.min(width / 4, height / 3)));
+  return { left: (width - 4 * units) / 2, top: (height - 3 * units) / 2, width: 4 * units,
+           height: 3 * units, scale: units / 200 };
+}
+
+// A point of the design area (logical pixels) in the view's CSS pixels.
+export function inView(area, [x, y]) {
+  return [area.left + x * area.scale, area.top + y * area.scale];
+}
+
+// The view as a picture, in device pixels.
+export async function viewPicture(page) {
+  return readPng(await page.screenshot());
+}
+
+// The design area as an 800 x 600 picture, from the view at any size and density: each logical
+// pixel takes the device pixel at its centre.
+export async function shot(page, area = designAreaIn(800, 600)) {
+  const view = await viewPicture(page);
+  const density = view.width / (await page.evaluate(() => window.innerWidth));
+  const data = new Uint8Array(800 * 600 * 4);
+  for (let y = 0; y < 600; ++y) {
+    const sy = Math.min(view.height - 1, Math.floor((area.top + (y + 0.5) * area.scale) * density));
+    for (let x = 0; x < 800; ++x) {
+      const sx = Math.min(view.width - 1,
+                          Math.floor((area.left + (x + 0.5) * area.scale) * density));
+      const from = (sy * view.width + sx) * 4;
+      data.set(view.data.subarray(from, from + 4), (y * 800 + x) * 4);
+    }
+  }
+  return { width: 800, height: 600, data };
+}
+
+// Takes pictures of the design area until `isThere(picture)` holds; fails after `timeout` ms.
+export async function waitForScreen(page, isThere, what, timeout = 15000, area = undefined) {
   const start = Date.now();
   for (;;) {
-    const picture = await shot(page);
+    const picture = await shot(page, area);
     if (isThere(picture)) {
       return picture;
     }
     if (Date.now() - start > timeout) {
       throw new Error(`no ${what} after ${timeout} ms`);
     }
-    await page.waitForTimeout(50);
+    await pause(50);
   }
 }

@@ -9,7 +9,7 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 
-import { firstFrame, startBrowser, waitForScreen } from './browser.mjs';
+import { firstFrame, insertText, pause, startBrowser, waitForScreen } from './browser.mjs';
 import { at, colours, placeValueText, readRedDigit, redDigit, referenceShapes,
          verdict } from './screens.mjs';
 
@@ -23,7 +23,7 @@ for (const [locale, shown] of [['ar-EG', kArabicIndic], ['en-US', '0123456789']]
 
     before(async () => {
       browser = await startBrowser({ locale });
-      page = await browser.context.newPage();
+      page = await browser.newPage();
     });
 
     after(async () => {
@@ -34,18 +34,18 @@ for (const [locale, shown] of [['ar-EG', kArabicIndic], ['en-US', '0123456789']]
          async () => {
       await page.goto(browser.site.url);
       await firstFrame(page);
-      const drawn = await referenceShapes(browser.context, browser.site.url, [...shown], 96, true,
+      const drawn = await referenceShapes(browser, browser.site.url, [...shown], 96, true,
                                           colours.red);
       const digits = Object.fromEntries(drawn.map((shape, value) => [String(value), shape]));
-      await page.waitForTimeout(3500); // the splash screen's three seconds
-      await page.mouse.click(...at.menuWrite);
+      await pause(3500); // the splash screen's three seconds
+      await page.mouseClick(...at.menuWrite);
       const asked = await waitForScreen(page, (p) => redDigit(p) !== null, 'question');
       const red = redDigit(asked);
       const digit = readRedDigit(asked, red, digits);
       assert.ok(digit.margin > 0.05, `the red digit reads unclearly: ${JSON.stringify(digit)}`);
-      await page.mouse.click(...at.writeAnswerBox);
-      await page.keyboard.insertText(arabicIndic(placeValueText(Number(digit.name), red.place)));
-      await page.mouse.click(...at.writeButton);
+      await page.mouseClick(...at.writeAnswerBox);
+      await insertText(page, arabicIndic(placeValueText(Number(digit.name), red.place)));
+      await page.mouseClick(...at.writeButton);
       await waitForScreen(page, (p) => verdict(p) === 'right', 'right verdict');
     });
   });

@@ -9,7 +9,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 
 import { facesFolder } from './browser.mjs';
-import { inkBox, near, shapeDistance, shapeOf } from './pictures.mjs';
+import { inkBox, near, pixelAt, shapeDistance, shapeOf } from './pictures.mjs';
 
 // Points to click, in the design area.
 export const at = {
@@ -95,18 +95,19 @@ export function placeValueText(digit, place) {
 // Renders `texts` in a face of the drill (Amiri, which the screens' "Arabic Transparent" is
 // drawn in) at `pixels` in the browser, each on black in `colour`, and returns their shapes: the
 // references a screenshot's glyphs are read against.
-export async function referenceShapes(context, siteUrl, texts, pixels, bold, colour) {
-  const page = await context.newPage();
+export async function referenceShapes(browser, siteUrl, texts, pixels, bold, colour) {
+  const page = await browser.newPage();
   try {
     await page.goto(`${siteUrl}test-faces/`);
     const face = bold ? 'Amiri-Bold.ttf' : 'Amiri-Regular.ttf';
+    // Each text's ink alone comes back, its pixels as base64: some drivers carry no large arrays.
     const drawn = await page.evaluate(async ({ texts, pixels, face, colour }) => {
-      const font = new FontFace('Reference', `url(/test-faces/${face})`);
-      document.fonts.add(await font.load());
+      document.fonts.add(await new FontFace('Reference', `url(/test-faces/${face})`).load());
       const canvas = document.createElement('canvas');
       canvas.width = pixels * 8;
       canvas.height = pixels * 2;
       const context = canvas.getContext('2d', { willReadFrequently: true });
+      const isInk = (data, i) => [0, 1, 2].every((c) => Math.abs(data[i + c] - colour[c]) <= 80);
       return texts.map((text) => {
         context.fillStyle = '#000';
         context.fillRect(0, 0, canvas.width, canvas.height);
@@ -114,13 +115,27 @@ export async function referenceShapes(context, siteUrl, texts, pixels, bold, col
         context.font = `${pixels}px Reference`;
         context.textBaseline = 'middle';
         context.fillText(text, pixels / 2, pixels);
-        const image = context.getImageData(0, 0, canvas.width, canvas.height);
-        return { width: image.width, height: image.height, data: Array.from(image.data) };
+        const { data } = context.getImageData(0, 0, canvas.width, canvas.height);
+        let [left, top, right, bottom] = [canvas.width, canvas.height, -1, -1];
+        for (let y = 0; y < canvas.height; ++y) {
+          for (let x = 0; x < canvas.width; ++x) {
+            if (isInk(data, (y * canvas.width + x) * 4)) {
+              [left, top] = [Math.min(left, x), Math.min(top, y)];
+              [right, bottom] = [Math.max(right, x), Math.max(bottom, y)];
+            }
+          }
+        }
+        const ink = context.getImageData(left, top, right - left + 1, bottom - top + 1);
+        let binary = '';
+        for (let i = 0; i < ink.data.length; i += 0x8000) {
+          binary += String.fromCharCode(...ink.data.subarray(i, i + 0x8000));
+        }
+        return { width: ink.width, height: ink.height, data: btoa(binary) };
       });
     }, { texts, pixels, face, colour });
-    return drawn.map((picture) => {
-      const full = { x: 0, y: 0, width: picture.width, height: picture.height };
-      const box = inkBox(picture, full, near(colour, 80));
+    return drawn.map((ink) => {
+      const picture = { ...ink, data: new Uint8Array(Buffer.from(ink.data, 'base64')) };
+      const box = { x: 0, y: 0, width: picture.width, height: picture.height };
       return { shape: shapeOf(picture, box, near(colour, 80)), width: box.width };
     });
   } finally {
@@ -171,4 +186,71 @@ export function readNamedAnswer(picture, digitReferences) {
   const digit = readShape(picture, isInk, digitReferences, () => digitBox);
   const zeros = '0'.repeat(Math.max(0, glyphs.length - 3));
   return { text: `0.${zeros}${digit.name}`, glyphs: glyphs.length, digit };
+}
+
+// The part of a screen's black where its keypad may stand, from the design table (logical
+// pixels, in the screen), and where the screen stands in the design area.
+const designTable = fs.readFileSync(
+  path.join(path.dirname(new URL(import.meta.url).pathname), '../support/design_table.h'), 'utf8');
+export function keypadRoom(screen) {
+  const row = new RegExp(`rows::keypad\\("${screen}", \\{(\\d+), (\\d+), (\\d+), (\\d+)\\}`)
+    .exec(designTable);
+  const [left, top, width, height] = row.slice(1).map((twips) => Number(twips) / 15);
+  const corner = screen === 'Form5' ? [4, 13] : [0, 0]; // the reading practice is 792 x 573
+  return { x: left + corner[0], y: top + corner[1], width, height };
+}
+
+// The keys drawn in a rectangle of a picture: its separate patches of anything but black, each
+// as its box, in reading order (rows from the top, left to right in a row).
+export function keysIn(picture, rect) {
+  const seen = new Uint8Array(rect.width * rect.height);
+  const isKey = (x, y) => pixelAt(picture, rect.x + x, rect.y + y).some((value) => value > 60);
+  const keys = [];
+  for (let y = 0; y < rect.height; ++y) {
+    for (let x = 0; x < rect.width; ++x) {
+      if (seen[y * rect.width + x] || !isKey(x, y)) {
+        continue;
+      }
+      const box = { left: x, top: y, right: x, bottom: y };
+      const stack = [[x, y]];
+      seen[y * rect.width + x] = 1;
+      while (stack.length > 0) {
+        const [px, py] = stack.pop();
+        box.left = Math.min(box.left, px);
+        box.right = Math.max(box.right, px);
+        box.top = Math.min(box.top, py);
+        box.bottom = Math.max(box.bottom, py);
+        for (const [nx, ny] of [[px + 1, py], [px - 1, py], [px, py + 1], [px, py - 1]]) {
+          if (nx >= 0 && ny >= 0 && nx < rect.width && ny < rect.height &&
+              !seen[ny * rect.width + nx] && isKey(nx, ny)) {
+            seen[ny * rect.width + nx] = 1;
+            stack.push([nx, ny]);
+          }
+        }
+      }
+      keys.push({ x: rect.x + box.left, y: rect.y + box.top, width: box.right - box.left + 1,
+                  height: box.bottom - box.top + 1 });
+    }
+  }
+  // A key is one patch with all that lies on it: its caption's islands, a rim its frame cuts off.
+  const overlap = (a, b) => a.x < b.x + b.width && b.x < a.x + a.width &&
+                            a.y < b.y + b.height && b.y < a.y + a.height;
+  for (let i = 0; i < keys.length; ++i) {
+    for (let j = i + 1; j < keys.length; ++j) {
+      if (overlap(keys[i], keys[j])) {
+        const [a, b] = [keys[i], keys[j]];
+        const x = Math.min(a.x, b.x);
+        const y = Math.min(a.y, b.y);
+        keys[i] = { x, y, width: Math.max(a.x + a.width, b.x + b.width) - x,
+                    height: Math.max(a.y + a.height, b.y + b.height) - y };
+        keys.splice(j, 1);
+        j = i; // again from the grown box
+      }
+    }
+  }
+  const large = keys.filter((key) => key.width >= 8 && key.height >= 8); // not a stray pixel
+  const rowTops = [];
+  const rowOf = (key) => rowTops.find((top) => Math.abs(top - key.y) < key.height / 2) ?? key.y;
+  large.forEach((key) => rowTops.push(rowOf(key)));
+  return large.sort((a, b) => rowOf(a) - rowOf(b) || a.x - b.x);
 }
