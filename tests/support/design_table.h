@@ -69,18 +69,18 @@ struct Window {
     std::uint32_t background = 0;
     int timerMs = 0; // 0: no timer
     bool timerEnabled = false;
+    bool escEnds = false; // Esc ends the run wherever the focus is
     // What a screen reader calls it (the screens have no title of their own): the program's
     // title, the menu as the return labels name it, each activity as its menu entry names it.
     const char16_t* spokenName = nullptr;
-    bool escEnds = false; // Esc ends the run wherever the focus is
 };
 
 inline constexpr Window kWindows[] = {
-    {"Form1", 6270, 6870, rgb(64, 0, 0), 3000, true, u"البلمزية", false},
-    {"Form4", 12000, 9000, rgb(0, 0, 0), 0, false, u"الواجهة", false},
-    {"Form2", 12000, 9000, rgb(0, 0, 0), 3000, false, u"اكتب البلمزية", true},
-    {"Form3", 12000, 9000, rgb(0, 0, 0), 3000, false, u"اختر البلمزية", false},
-    {"Form5", 11880, 8595, rgb(0, 0, 0), 0, false, u"ارقام في الصورة العشرية", true},
+    {"Form1", 6270, 6870, rgb(64, 0, 0), 3000, true, false, u"البلمزية"},
+    {"Form4", 12000, 9000, rgb(0, 0, 0), 0, false, false, u"الواجهة"},
+    {"Form2", 12000, 9000, rgb(0, 0, 0), 3000, false, true, u"اكتب البلمزية"},
+    {"Form3", 12000, 9000, rgb(0, 0, 0), 3000, false, false, u"اختر البلمزية"},
+    {"Form5", 11880, 8595, rgb(0, 0, 0), 0, false, true, u"ارقام في الصورة العشرية"},
 };
 
 namespace rows {
