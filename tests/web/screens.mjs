@@ -98,11 +98,8 @@ export function redDigit(picture) {
 // 'right', 'wrong' or null (no feedback shown), from the width of the feedback's ink: the
 // right-answer text is about a third of the wrong-answer text.
 export function verdict(picture) {
-  const box = inkBox(picture, feedbackRow, near(colours.feedback, 60));
-  if (box === null) {
-    return null;
-  }
-  return box.width > 500 ? 'wrong' : 'right';
+  const box = feedbackBox(picture);
+  return box === null ? null : box.width > 500 ? 'wrong' : 'right';
 }
 
 // The ink box of the feedback text, for reading the answer it names at its left end.

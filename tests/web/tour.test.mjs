@@ -22,7 +22,7 @@ import {
   readNamedAnswer, referenceShapes, splashCorner,
 } from './screens.mjs';
 import {
-  endedPageShown, question as questionOn, readingShown, screenShown, verdictShown,
+  digitShapes, endedPageShown, question as questionOn, readingShown, screenShown, verdictShown,
 } from './tours.mjs';
 
 const kTolerance = 0.0075;
@@ -76,15 +76,12 @@ test('a first visit transfers at most 5 MB, compressed, and leaves the site offl
 });
 
 test('the glyphs of the drill can be read off its screens', async () => {
-  // The digits of the number (72 pt bold) and of the feedback (39.75 pt bold), as the browser
-  // draws them in the same face.
+  // The digits of the number and of the feedback (39.75 pt bold), as the browser draws them in
+  // the same face.
+  digits = (await digitShapes(browser)).western;
   const texts = [...'0123456789'];
-  const read = async (pixels, colour) => {
-    const drawn = await referenceShapes(browser, browser.site.url, texts, pixels, true, colour);
-    return Object.fromEntries(texts.map((digit, i) => [digit, drawn[i]]));
-  };
-  digits = await read(96, colours.red);
-  feedbackDigits = await read(53, colours.feedback);
+  const drawn = await referenceShapes(browser, browser.site.url, texts, 53, true, colours.feedback);
+  feedbackDigits = Object.fromEntries(texts.map((digit, i) => [digit, drawn[i]]));
 });
 
 // The question on the screen: the red digit's place and value.

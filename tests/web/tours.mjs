@@ -50,11 +50,9 @@ export async function screenShown(page, area, name, { x = 0, y = 0, masks = [],
 }
 // The reading practice stands centred in the area; its number changes, and by touch its key may
 // stand on its black.
-const readingNumber = bandOf('Form5', { name: 'Label1' });
-const readingKey = boxIn('Form5', { kind: 'keypad' });
 export const readingShown = (page, area, tolerance) =>
-  screenShown(page, area, 'reading-opening',
-              { ...cornerOf('Form5'), masks: [readingNumber, readingKey], tolerance });
+  screenShown(page, area, 'reading-opening', { ...cornerOf('Form5'), tolerance,
+    masks: [bandOf('Form5', { name: 'Label1' }), boxIn('Form5', { kind: 'keypad' })] });
 
 export async function endedPageShown(page) {
   await waitFor(page, () => location.pathname.endsWith('/ended.html') &&
