@@ -162,10 +162,11 @@ web-configure:
 		-DCMAKE_BUILD_TYPE=MinSizeRel -DPLACEVALUE_TESTS=OFF > /dev/null
 
 # build-web/site/: index.html, start.js, placevalue.js and .wasm, qtloader.js, the icons, the
-# manifest, the service worker sw.js and ended.html.
+# manifest, the service worker sw.js and ended.html; beside it design.json, where the browser
+# checks find the controls.
 web: web-configure
 	@qt=$$(scripts/build-web-qt 2>/dev/null) && $(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) \
-		--target web_site
+		--target web_site design_json
 
 # Serves the site on http://localhost:$(WEB_PORT)/ until Ctrl+C.
 web-serve: web

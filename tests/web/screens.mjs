@@ -2,52 +2,85 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The screens as the browser tests see them: where their controls stand in the 800 x 600 area
-// (from the designs, in logical pixels), and what a screenshot says about them: which digit is
-// red and which digit it is, which verdict the feedback gives and which answer it names.
+// (from the design table, which the build writes beside the site as design.json, in logical
+// pixels), and what a screenshot says about them: which digit is red and which digit it is,
+// which verdict the feedback gives and which answer it names.
 
+import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 
-import { facesFolder } from './browser.mjs';
+import { facesFolder, siteFolder } from './browser.mjs';
 import { inkBox, near, pixelAt, shapeDistance, shapeOf } from './pictures.mjs';
 
+const designFile = path.join(siteFolder, '..', 'design.json');
+export const design = JSON.parse(fs.readFileSync(designFile, 'utf8'));
+const windowOf = (screen) => design.windows.find((w) => w.screen === screen);
+
+// Where a screen's window stands in the design area, the menu's window: centred, its corner
+// rounded down to whole pixels.
+export function cornerOf(screen) {
+  const [area, window] = [windowOf(design.menu), windowOf(screen)];
+  return { x: Math.floor((area.width - window.width) / 2),
+           y: Math.floor((area.height - window.height) / 2) };
+}
+export const splashCorner = cornerOf(design.splash);
+
+// The one control of `screen` with these values: its box in its window's pixels (as the gallery
+// pictures show it) and the point a click on it lands on, in the design area.
+function placed(screen, fields) {
+  const found = design.controls.filter((c) => c.screen === screen &&
+    Object.entries(fields).every(([field, value]) => c[field] === value));
+  assert.equal(found.length, 1, `controls on ${screen} with ${JSON.stringify(fields)}`);
+  const [{ box, centre }, corner] = [found[0], cornerOf(screen)];
+  return { box: { x: box.left, y: box.top, width: box.width, height: box.height },
+           point: [centre.x + corner.x, centre.y + corner.y] };
+}
+export const boxIn = (screen, fields) => placed(screen, fields).box;
+const pointOf = (screen, fields) => placed(screen, fields).point;
+// The band across the window where a label centred on it, as wide as its text, stands.
+export const bandOf = (screen, fields) =>
+  ({ ...boxIn(screen, fields), x: 0, width: windowOf(screen).width });
+
 // Points to click, in the design area.
+const { menu } = design;
 export const at = {
-  menuWrite: [580, 355],
-  menuChoose: [219, 362],
-  menuReading: [401, 114],
-  menuExit: [56, 574],
-  writeAnswerBox: [396, 376],
-  writeButton: [128, 384],
-  writeReturn: [220, 562],
-  chooseReturn: [244, 562],
-  activityExit: [88, 560],
-  // The reading practice (792 x 573) stands centred in the area: 4, 13 from its corner.
-  readingReturn: [4 + 200, 13 + 522],
-  readingExit: [4 + 90, 13 + 522],
+  menuWrite: pointOf(menu, { click: 'Form2' }),
+  menuChoose: pointOf(menu, { click: 'Form3' }),
+  menuReading: pointOf(menu, { click: 'Form5' }),
+  menuExit: pointOf(menu, { click: 'end' }),
+  writeAnswerBox: pointOf('Form2', { kind: 'text box' }),
+  writeButton: pointOf('Form2', { kind: 'button' }),
+  writeReturn: pointOf('Form2', { click: menu }),
+  chooseReturn: pointOf('Form3', { click: menu }),
+  activityExit: pointOf('Form2', { click: 'end' }),
+  readingNumber: pointOf('Form5', { name: 'Label1' }),
+  readingReturn: pointOf('Form5', { click: menu }),
+  readingExit: pointOf('Form5', { click: 'end' }),
 };
 
-// The three candidates of the choose exercise, over their ovals, by place.
-export const candidate = {
-  tenths: [148, 392],
-  hundredths: [412, 392],
-  thousandths: [668, 392],
-};
+// The three candidates of the choose exercise, each centred on its oval, by place.
+const ovals = { tenths: 'Shape3', hundredths: 'Shape2', thousandths: 'Shape1' };
+export const candidateOvals = Object.values(ovals).map((name) => boxIn('Form3', { name }));
+export const candidate = Object.fromEntries(
+  Object.entries(ovals).map(([place, name]) => [place, pointOf('Form3', { name })]));
 export const places = { tenths: 10, hundredths: 100, thousandths: 1000 };
 
 export const colours = {
   red: [255, 0, 0],
-  digit: [255, 255, 255],
   feedback: [128, 128, 255],
   restingCandidate: [0, 0, 255],
   hoverCandidate: [192, 64, 0],
 };
 
-// The whole number row of the exercises, and where each decimal digit's ink starts.
-const numberRow = { x: 200, y: 130, width: 420, height: 130 };
-const digitInkLeft = { tenths: 451, hundredths: 499, thousandths: 547 };
-const feedbackRow = { x: 0, y: 470, width: 800, height: 100 };
-const candidateRow = { x: 20, y: 330, width: 770, height: 125 };
+// The number of the exercises, the same on both: its whole part and a label for each decimal
+// digit, all of one height; the row they make, from the whole part to the thousandths.
+const digitLabels = Object.fromEntries(
+  Object.entries({ tenths: 'Label3', hundredths: 'Label2', thousandths: 'Label1' })
+    .map(([place, name]) => [place, boxIn('Form2', { name })]));
+const [whole, last] = [boxIn('Form2', { name: 'Label4' }), digitLabels.thousandths];
+export const numberRow = { ...whole, width: last.x + last.width - whole.x };
+const feedbackRow = bandOf('Form2', { name: 'Label9' });
 
 // The red digit: its ink box and its place, or null when no digit is red. More than one red
 // cluster of ink in the row is reported as `several`.
@@ -56,19 +89,17 @@ export function redDigit(picture) {
   if (box === null) {
     return null;
   }
-  const place = Object.keys(digitInkLeft).reduce((best, p) =>
-    Math.abs(box.x - digitInkLeft[p]) < Math.abs(box.x - digitInkLeft[best]) ? p : best);
-  return { box, place, several: box.width > 60 };
+  const distance = (place) => Math.abs(box.x - digitLabels[place].x);
+  const place = Object.keys(digitLabels).reduce((best, p) => (distance(p) < distance(best) ? p
+    : best));
+  return { box, place, several: box.width > digitLabels[place].width };
 }
 
 // 'right', 'wrong' or null (no feedback shown), from the width of the feedback's ink: the
 // right-answer text is about a third of the wrong-answer text.
 export function verdict(picture) {
-  const box = inkBox(picture, feedbackRow, near(colours.feedback, 60));
-  if (box === null) {
-    return null;
-  }
-  return box.width > 500 ? 'wrong' : 'right';
+  const box = feedbackBox(picture);
+  return box === null ? null : box.width > 500 ? 'wrong' : 'right';
 }
 
 // The ink box of the feedback text, for reading the answer it names at its left end.
@@ -79,8 +110,8 @@ export function feedbackBox(picture) {
 // The colour of each candidate's caption: 'resting', 'hover' or null.
 export function candidateColours(picture) {
   const result = {};
-  for (const [place, [x]] of Object.entries(candidate)) {
-    const area = { x: x - 110, y: candidateRow.y, width: 220, height: candidateRow.height };
+  for (const [place, name] of Object.entries(ovals)) {
+    const area = boxIn('Form3', { name });
     result[place] = inkBox(picture, area, near(colours.hoverCandidate, 50)) ? 'hover'
       : inkBox(picture, area, near(colours.restingCandidate, 50)) ? 'resting' : null;
   }
@@ -188,16 +219,10 @@ export function readNamedAnswer(picture, digitReferences) {
   return { text: `0.${zeros}${digit.name}`, glyphs: glyphs.length, digit };
 }
 
-// The part of a screen's black where its keypad may stand, from the design table (logical
-// pixels, in the screen), and where the screen stands in the design area.
-const designTable = fs.readFileSync(
-  path.join(path.dirname(new URL(import.meta.url).pathname), '../support/design_table.h'), 'utf8');
+// The part of a screen's black where its keypad may stand, in the design area.
 export function keypadRoom(screen) {
-  const row = new RegExp(`rows::keypad\\("${screen}", \\{(\\d+), (\\d+), (\\d+), (\\d+)\\}`)
-    .exec(designTable);
-  const [left, top, width, height] = row.slice(1).map((twips) => Number(twips) / 15);
-  const corner = screen === 'Form5' ? [4, 13] : [0, 0]; // the reading practice is 792 x 573
-  return { x: left + corner[0], y: top + corner[1], width, height };
+  const [box, corner] = [boxIn(screen, { kind: 'keypad' }), cornerOf(screen)];
+  return { ...box, x: box.x + corner.x, y: box.y + corner.y };
 }
 
 // The keys drawn in a rectangle of a picture: its separate patches of anything but black, each

@@ -153,7 +153,7 @@ for (const device of devices) {
       const key = (await keypad(page, device, area, 'Form5', 1)).keys[0];
       // A new question may now and then be the one before: two taps in a row never.
       for (let posed = 0, taps = 0, misses = 0; posed < 10; ++taps) {
-        await (taps % 2 === 0 ? tap([400, 300]) : tapKey(key)); // the number, the key
+        await (taps % 2 === 0 ? tap(at.readingNumber) : tapKey(key)); // the number, the key
         await pause(300);
         const after = await readingShown(page, area, kTolerance);
         const changed = differingShare(after, 0, 0, before) > 0.005;

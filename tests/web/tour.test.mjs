@@ -18,9 +18,12 @@ import {
 } from './browser.mjs';
 import { differingShare } from './pictures.mjs';
 import {
-  at, candidate, candidateColours, colours, placeValueText, readNamedAnswer, readRedDigit,
-  redDigit, referenceShapes, verdict,
+  at, candidate, candidateColours, candidateOvals, colours, numberRow, placeValueText,
+  readNamedAnswer, referenceShapes, splashCorner,
 } from './screens.mjs';
+import {
+  digitShapes, endedPageShown, question as questionOn, readingShown, screenShown, verdictShown,
+} from './tours.mjs';
 
 const kTolerance = 0.0075;
 const kFirstVisitLimit = 5_000_000;
@@ -30,7 +33,7 @@ let page;
 let digits;
 let feedbackDigits;
 
-function assertLooksLike(picture, name, x, y, masks = []) {
+function assertLooksLike(picture, name, { x = 0, y = 0 } = {}, masks = []) {
   const share = differingShare(picture, x, y, galleryPicture(name), { masks });
   assert.ok(share <= kTolerance, `${name}: ${(share * 100).toFixed(2)} % of the pixels differ`);
 }
@@ -40,10 +43,6 @@ const typeAnswer = async (text) => {
   await click(at.writeAnswerBox);
   await page.type(text);
 };
-
-// The number row and the candidates change with every question; so does the feedback.
-const numberRow = { x: 200, y: 130, width: 420, height: 130 };
-const candidateRow = { x: 20, y: 320, width: 770, height: 150 };
 
 before(async () => {
   browser = await startBrowser();
@@ -57,9 +56,8 @@ after(async () => {
 test('the first visit shows the splash screen, then the menu three seconds later', async () => {
   await page.goto(browser.site.url);
   const splashAt = await firstFrame(page);
-  assertLooksLike(await shot(page), 'splash', 191, 71);
-  const menu = galleryPicture('menu');
-  await waitForScreen(page, (p) => differingShare(p, 0, 0, menu) <= kTolerance, 'menu');
+  assertLooksLike(await shot(page), 'splash', splashCorner);
+  await screenShown(page, undefined, 'menu');
   const menuAt = await page.evaluate(() => performance.now());
   // Three seconds after the splash screen was shown, which is a little before its first frame.
   const after = menuAt - splashAt;
@@ -78,40 +76,29 @@ test('a first visit transfers at most 5 MB, compressed, and leaves the site offl
 });
 
 test('the glyphs of the drill can be read off its screens', async () => {
-  // The digits of the number (72 pt bold) and of the feedback (39.75 pt bold), as the browser
-  // draws them in the same face.
+  // The digits of the number and of the feedback (39.75 pt bold), as the browser draws them in
+  // the same face.
+  digits = (await digitShapes(browser)).western;
   const texts = [...'0123456789'];
-  const read = async (pixels, colour) => {
-    const drawn = await referenceShapes(browser, browser.site.url, texts, pixels, true, colour);
-    return Object.fromEntries(texts.map((digit, i) => [digit, drawn[i]]));
-  };
-  digits = await read(96, colours.red);
-  feedbackDigits = await read(53, colours.feedback);
+  const drawn = await referenceShapes(browser, browser.site.url, texts, 53, true, colours.feedback);
+  feedbackDigits = Object.fromEntries(texts.map((digit, i) => [digit, drawn[i]]));
 });
 
 // The question on the screen: the red digit's place and value.
-async function question() {
-  const picture = await waitForScreen(page, (p) => redDigit(p) !== null && verdict(p) === null,
-                                      'question');
-  const red = redDigit(picture);
-  assert.equal(red.several, false, 'one red digit only');
-  const digit = readRedDigit(picture, red, digits);
-  assert.ok(digit.margin > 0.05, `the red digit reads unclearly: ${JSON.stringify(digit)}`);
-  return { picture, place: red.place, digit: Number(digit.name) };
-}
+const question = () => questionOn(page, undefined, digits);
 
 test('the write exercise judges a right and a wrong answer', async () => {
   await click(at.menuWrite);
   const asked = await question();
-  assertLooksLike(asked.picture, 'write-asking', 0, 0, [numberRow]);
+  assertLooksLike(asked.picture, 'write-asking', {}, [numberRow]);
   await typeAnswer(placeValueText(asked.digit, asked.place));
   await click(at.writeButton);
-  await waitForScreen(page, (p) => verdict(p) === 'right', 'right verdict');
+  await verdictShown(page, undefined, 'right');
 
   const next = await question(); // three seconds later
   await typeAnswer(String(next.digit)); // the digit itself is never its place value
   await click(at.writeButton);
-  const wrong = await waitForScreen(page, (p) => verdict(p) === 'wrong', 'wrong verdict');
+  const wrong = await verdictShown(page, undefined, 'wrong');
   const named = readNamedAnswer(wrong, feedbackDigits);
   assert.equal(named.text, placeValueText(next.digit, next.place), JSON.stringify(named));
 });
@@ -125,25 +112,25 @@ test('the answer box takes what an on-screen keyboard types', async () => {
   await insertText(page, `${answer}9`);
   await deleteBackward(page);
   await click(at.writeButton);
-  await waitForScreen(page, (p) => verdict(p) === 'right', 'right verdict');
+  await verdictShown(page, undefined, 'right');
   await click(at.writeReturn);
 });
 
 test('the choose exercise: the candidate under the pointer, a right and a wrong choice', async () => {
   await click(at.menuChoose);
   const asked = await question();
-  assertLooksLike(asked.picture, 'choose-asking', 0, 0, [numberRow, candidateRow]);
+  assertLooksLike(asked.picture, 'choose-asking', {}, [numberRow, ...candidateOvals]);
   await page.mouseMove(...candidate.hundredths);
   await waitForScreen(page, (p) => candidateColours(p).hundredths === 'hover', 'hover colour');
   assert.deepEqual(candidateColours(await shot(page)),
                    { tenths: 'resting', hundredths: 'hover', thousandths: 'resting' });
   await click(candidate[asked.place]);
-  await waitForScreen(page, (p) => verdict(p) === 'right', 'right verdict');
+  await verdictShown(page, undefined, 'right');
 
   const next = await question();
   const wrongPlace = Object.keys(candidate).find((place) => place !== next.place);
   await click(candidate[wrongPlace]);
-  const wrong = await waitForScreen(page, (p) => verdict(p) === 'wrong', 'wrong verdict');
+  const wrong = await verdictShown(page, undefined, 'wrong');
   const named = readNamedAnswer(wrong, feedbackDigits);
   assert.equal(named.text, placeValueText(next.digit, next.place), JSON.stringify(named));
   await click(at.chooseReturn);
@@ -151,15 +138,10 @@ test('the choose exercise: the candidate under the pointer, a right and a wrong 
 
 test('the reading practice poses a new number on Enter', async () => {
   await click(at.menuReading);
-  const reading = galleryPicture('reading-opening');
-  const numberArea = { x: 60, y: 150, width: 680, height: 320 };
-  const first = await waitForScreen(page,
-    (p) => differingShare(p, 4, 13, reading, { masks: [numberArea] }) <= kTolerance, 'reading');
+  const first = await readingShown(page, undefined, kTolerance);
   for (let tries = 0; tries < 3; ++tries) {
     await page.press('Enter');
-    const changed = await waitForScreen(page, () => true, 'reading').then((p) =>
-      differingShare(p, 0, 0, first) > 0.005);
-    if (changed) {
+    if (differingShare(await shot(page), 0, 0, first) > 0.005) {
       return;
     }
   }
@@ -168,8 +150,7 @@ test('the reading practice poses a new number on Enter', async () => {
 
 test('the exit label ends the program: the ended page starts it again', async () => {
   await click(at.readingExit);
-  await waitFor(page, () => location.pathname.endsWith('/ended.html') &&
-                            document.readyState === 'complete', null, 'ended page');
+  await endedPageShown(page);
   assert.equal(await page.evaluate(() => document.querySelector('h1').textContent),
                'انتهى البرنامج');
   // Nothing of the program is left in the tab: neither its canvas nor its script.
@@ -181,7 +162,7 @@ test('the exit label ends the program: the ended page starts it again', async ()
   });
   await page.mouseClick(...again);
   await firstFrame(page);
-  assertLooksLike(await shot(page), 'splash', 191, 71);
+  assertLooksLike(await shot(page), 'splash', splashCorner);
 });
 
 test('with the network cut a reload starts the program from the service worker', async () => {
@@ -189,6 +170,6 @@ test('with the network cut a reload starts the program from the service worker',
   await browser.setOffline(true);
   await page.reload();
   await firstFrame(page);
-  assertLooksLike(await shot(page), 'splash', 191, 71);
+  assertLooksLike(await shot(page), 'splash', splashCorner);
   assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null));
 });

@@ -9,7 +9,7 @@ import assert from 'node:assert/strict';
 import { galleryPicture, waitFor, waitForScreen } from './browser.mjs';
 import { differingShare } from './pictures.mjs';
 import {
-  colours, keypadRoom, readRedDigit, redDigit, referenceShapes, verdict,
+  bandOf, boxIn, colours, cornerOf, readRedDigit, redDigit, referenceShapes, verdict,
 } from './screens.mjs';
 
 // The ten digits of the number (72 pt bold, 96 logical pixels), in both digit sets, as the
@@ -35,8 +35,9 @@ export async function question(page, area, digits) {
   return { picture, place: red.place, digit: Number(digit.name) };
 }
 
-export async function verdictShown(page, area, expected) {
-  await waitForScreen(page, (p) => verdict(p) === expected, `${expected} verdict`, 15000, area);
+// The picture with the verdict `expected` ('right' or 'wrong').
+export function verdictShown(page, area, expected) {
+  return waitForScreen(page, (p) => verdict(p) === expected, `${expected} verdict`, 15000, area);
 }
 
 // Waits for a screen of the gallery, at `x`, `y` in the design area, the `masks` left out; at
@@ -47,14 +48,11 @@ export async function screenShown(page, area, name, { x = 0, y = 0, masks = [],
   return waitForScreen(page, (p) => differingShare(p, x, y, expected, { masks }) <= tolerance,
                        name, 15000, area);
 }
-// The reading practice (792 x 573) stands centred in the area, at 4, 13; its number changes, and
-// by touch its key may stand on its black.
-export const readingNumber = { x: 60, y: 150, width: 680, height: 320 };
-const readingKey = { ...keypadRoom('Form5'), x: keypadRoom('Form5').x - 4,
-                     y: keypadRoom('Form5').y - 13 };
+// The reading practice stands centred in the area; its number changes, and by touch its key may
+// stand on its black.
 export const readingShown = (page, area, tolerance) =>
-  screenShown(page, area, 'reading-opening',
-              { x: 4, y: 13, masks: [readingNumber, readingKey], tolerance });
+  screenShown(page, area, 'reading-opening', { ...cornerOf('Form5'), tolerance,
+    masks: [bandOf('Form5', { name: 'Label1' }), boxIn('Form5', { kind: 'keypad' })] });
 
 export async function endedPageShown(page) {
   await waitFor(page, () => location.pathname.endsWith('/ended.html') &&
