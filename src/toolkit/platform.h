@@ -49,8 +49,9 @@ bool windowSystemPlacesScreens();
 // The room the device leaves beside the screen area, in logical pixels, where a keypad may stand
 // instead of over a screen's black: none on a desktop, whose screens have fixed windows. In a
 // browser, the part of the view that the 4:3 design area leaves free, below it when the view is
-// upright, on its right when turned (the design area stays centred, so that is half of the free
-// part). It changes with the view; the screens move when it does.
+// upright, on its left when turned: all of it while the program is worked by touch (the design
+// area then stands at the view's edge), half of it while the area stays centred for a mouse. It
+// changes with the view and with touch mode; the screens move when it does.
 QRect roomBesideScreens();
 
 // The last step of EndProgram, once every timer has stopped and every screen is hidden: leaves

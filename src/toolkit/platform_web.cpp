@@ -30,10 +30,11 @@ using emscripten::val;
 const char* const kEndedPage = "ended.html";
 
 // Sees the application's events: a screen keeps its designed size and place (Qt's browser
-// platform would show every window full-screen), a press on the focused text box brings the
-// keyboard back after the pupil closed it (unless the pupil works by touch, with the program's
-// own keypad), and the first screen painted leaves a mark in the page's performance timeline, by
-// which its load time is measured.
+// platform would show every window full-screen), the design area moves once a touch, a mouse or
+// a key has changed touch mode (platform_web_view.cpp), a press on the focused text box brings
+// the keyboard back after the pupil closed it (unless the pupil works by touch, with the
+// program's own keypad), and the first screen painted leaves a mark in the page's performance
+// timeline, by which its load time is measured.
 class DeviceAdapter : public QObject {
 public:
     using QObject::QObject;
@@ -41,6 +42,17 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        switch (event->type()) {
+        case QEvent::TouchEnd:
+        case QEvent::TouchCancel:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseMove:
+        case QEvent::KeyPress:
+            web::refitWhenTouchModeMoves();
+            break;
+        default:
+            break;
+        }
         if (!watched->isWidgetType()) {
             return false;
         }
@@ -121,6 +133,10 @@ void adaptToDevice()
     if (viewport.as<bool>()) {
         viewport.call<void>("addEventListener", std::string("resize"), fit);
     }
+    // A mouse plugged into a tablet, or a tablet mode turned on or off, changes the pointer.
+    val::global("window")
+        .call<val>("matchMedia", std::string("(pointer: coarse)"))
+        .call<void>("addEventListener", std::string("change"), fit);
     web::fitToViewport(val::undefined());
     web::showBackdrop();
 }

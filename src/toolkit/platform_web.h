@@ -19,6 +19,9 @@ emscripten::val pageCanvas();
 // Fits the design area into the part of the page in view (at start and when the view changes):
 // see platform_web_view.cpp.
 void fitToViewport(emscripten::val event);
+// Fits it again, after the event being delivered, if touch mode has come or gone and the design
+// area stands elsewhere with it.
+void refitWhenTouchModeMoves();
 
 // Puts the black design area behind the screens, once, before the first screen shows.
 void showBackdrop();

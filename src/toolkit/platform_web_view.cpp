@@ -2,17 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The browser's view of the screens: the canvas covers the whole view, and the design area stands
-// in it centred, as large as the view allows, keeping its proportions, on the page's black; the
-// screens keep their designed sizes and places in that area, drawn at the device's own
-// resolution. What the area leaves free of the view, below it or beside it, is room for a keypad.
+// in it as large as the view allows, keeping its proportions, on the page's black; the screens
+// keep their designed sizes and places in that area, drawn at the device's own resolution. What
+// the area leaves free of the view, below it or beside it, is room for a keypad.
 
 #include "toolkit/platform.h"
 #include "toolkit/platform_web.h"
+
+#include "toolkit/touch_mode.h"
 
 #include <QApplication>
 #include <QBackingStore>
 #include <QPalette>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <QtGui/private/qhighdpiscaling_p.h>
@@ -65,24 +68,38 @@ constexpr int kDesignHeight = 600;
 QWidget* backdrop = nullptr;
 
 // Where the last fit put the design area in the screen that the view is, and the room beside it,
-// in logical pixels.
+// in logical pixels; whether it put the area at the view's edge.
 QRect designArea(0, 0, kDesignWidth, kDesignHeight);
 QRect roomBeside;
+bool areaAtEdge = false;
+bool refitPending = false;
+
+// Whether the design area stands at the view's edge, so that a keypad has all the room it leaves
+// free, in one piece: while the program is worked by touch, and from the start on a device whose
+// primary pointer is a finger (nothing jumps there at the first tap). With a mouse the area
+// stays centred.
+bool standsAtEdge()
+{
+    static const val fingers =
+        val::global("window").call<val>("matchMedia", std::string("(pointer: coarse)"));
+    return TouchMode::instance().isOn() || fingers["matches"].as<bool>();
+}
 
 std::string cssPixels(double value)
 {
     return std::to_string(value) + "px";
 }
 
-// Moves every screen by the design area's move (the backdrop covers the view), sizes and places
-// every visible one again at the screen's current scale and paints it anew, into a pixel buffer
-// of the new size.
+// Moves every screen by the design area's move (the backdrop covers the view; a window that
+// belongs to a screen, a keypad beside it, is placed anew by its screen as the screen moves),
+// sizes and places every visible one again at the screen's current scale and paints it anew, into
+// a pixel buffer of the new size.
 void placeScreensAgain(QPoint shift, QSize view)
 {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (widget == backdrop) {
             widget->setGeometry(QRect(QPoint(), view));
-        } else if (!shift.isNull()) {
+        } else if (!shift.isNull() && widget->parentWidget() == nullptr) {
             widget->move(widget->pos() + shift);
         }
         QWindow* window = widget->windowHandle();
@@ -121,11 +138,14 @@ PageView pageView()
 
 } // namespace
 
-// Fits the design area into the part of the page in view: centred, at a whole number of CSS
-// pixels for each 4 x 3 logical ones (the same scale across and down, below 1 in a view smaller
-// than 800 x 600), the canvas covering the view and drawn at the device's own resolution; where
-// that is less than a device pixel to a logical pixel, at one (see placevalueLeastDensity). The
-// page's viewport settings keep a phone's page at its own width: the program does the scaling.
+// Fits the design area into the part of the page in view, at a whole number of CSS pixels for
+// each 4 x 3 logical ones (the same scale across and down, below 1 in a view smaller than
+// 800 x 600), the canvas covering the view and drawn at the device's own resolution; where that is
+// less than a device pixel to a logical pixel, at one (see placevalueLeastDensity). The page's
+// viewport settings keep a phone's page at its own width: the program does the scaling. The area
+// stands centred, or at the edge (standsAtEdge): at the top of a view taller than it, on the right
+// of a wider one, where a right-to-left page starts; the room for a keypad is the free part below
+// it or on its left (half of the free part while the area is centred).
 void fitToViewport(val /*event*/)
 {
     QScreen* screen = QGuiApplication::primaryScreen();
@@ -135,6 +155,25 @@ void fitToViewport(val /*event*/)
     const PageView view = pageView();
     const int units = std::max(1, static_cast<int>(std::min(view.width / 4, view.height / 3)));
     const double scale = units * 4.0 / kDesignWidth; // CSS pixels to a logical pixel
+    const QSize viewSize(static_cast<int>(std::ceil(view.width / scale)),
+                         static_cast<int>(std::ceil(view.height / scale)));
+    const QSize free = viewSize - designArea.size();
+    const bool beside = free.width() > free.height();
+    areaAtEdge = standsAtEdge();
+    QPoint corner(std::max(0, free.width() / 2), std::max(0, free.height() / 2));
+    if (areaAtEdge && beside) {
+        corner.setX(free.width());
+    } else if (areaAtEdge) {
+        corner.setY(0);
+    }
+    const QRect area(corner, designArea.size());
+    // Before Qt learns of the view's new size, which may place a keypad.
+    roomBeside = beside ? QRect(0, 0, area.left(), viewSize.height())
+                        : QRect(0, area.bottom() + 1, viewSize.width(),
+                                viewSize.height() - area.bottom() - 1);
+    const QPoint shift = area.topLeft() - designArea.topLeft();
+    designArea = area;
+
     const double density = placevalueLeastDensity(0);
     placevalueLeastDensity(scale * density < 1 ? 1 / scale : 0);
     // The scale first: Qt turns the canvas's new size into logical pixels as it learns of it.
@@ -147,20 +186,23 @@ void fitToViewport(val /*event*/)
     style.set("width", cssPixels(view.width));
     style.set("height", cssPixels(view.height));
     val::module_property("qtResizeContainerElement")(pageCanvas());
-
-    const QSize viewSize(static_cast<int>(std::ceil(view.width / scale)),
-                         static_cast<int>(std::ceil(view.height / scale)));
-    const QSize free = viewSize - designArea.size();
-    const QRect area(QPoint(std::max(0, free.width() / 2), std::max(0, free.height() / 2)),
-                     designArea.size());
-    // The free part on the right of an area that fills the view's height, else the one below.
-    roomBeside =
-        free.width() > free.height()
-            ? QRect(area.right() + 1, 0, viewSize.width() - area.right() - 1, viewSize.height())
-            : QRect(0, area.bottom() + 1, viewSize.width(), viewSize.height() - area.bottom() - 1);
-    const QPoint shift = area.topLeft() - designArea.topLeft();
-    designArea = area;
     placeScreensAgain(shift, viewSize);
+}
+
+// Once the event being delivered is done, and no mouse button is down, fits the view again if the
+// design area should now stand elsewhere (touch mode came or went).
+void refitWhenTouchModeMoves()
+{
+    if (refitPending) {
+        return;
+    }
+    refitPending = true;
+    QTimer::singleShot(0, qApp, [] {
+        refitPending = false;
+        if (QGuiApplication::mouseButtons() == Qt::NoButton && standsAtEdge() != areaAtEdge) {
+            fitToViewport(val::undefined());
+        }
+    });
 }
 
 void showBackdrop()

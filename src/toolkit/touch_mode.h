@@ -6,7 +6,8 @@
 // Touch mode: whether the pupil works the program by touch. It comes on at a touch and goes off
 // at the next move or press of a real mouse (one that moves it: a mouse event at the place where
 // the mouse already was is no move) and at the next key press. The controls made for touch (the
-// keypads) show only while it is on; nothing else changes with it.
+// keypads) show only while it is on, and in a browser the screens stand at the view's edge to
+// leave them room; nothing else changes with it.
 
 #include <QObject>
 #include <QPointF>

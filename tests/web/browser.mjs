@@ -103,13 +103,24 @@ export function deleteBackward(page) {
     new InputEvent('input', { inputType: 'deleteContentBackward', bubbles: true })));
 }
 
-// Where the design area stands in a view of that size, in CSS pixels: centred, at a whole number
-// of CSS pixels for each 4 x 3 logical ones.
-export function designAreaIn(width, height) {
+// Where the design area stands in a view of that size, in CSS pixels, at a whole number of CSS
+// pixels for each 4 x 3 logical ones: centred, or at the view's edge (`atEdge`: the program is
+// worked by touch, or the device points with fingers) at the top of a taller view, on the right
+// of a wider one, as the program places it in its logical pixels.
+export function designAreaIn(width, height, atEdge = false) {
   const units = Math.max(1, Math.floor(Math.min(width / 4, height / 3)));
-  return { left: (width - 4 * units) / 2, top: (height - 3 * units) / 2, width: 4 * units,
-           height: 3 * units, scale: units / 200 };
+  const scale = units / 200;
+  const free = [Math.ceil(width / scale) - 800, Math.ceil(height / scale) - 600];
+  const beside = free[0] > free[1];
+  const left = atEdge && beside ? free[0] : Math.floor(Math.max(0, free[0]) / 2);
+  const top = atEdge && !beside ? 0 : Math.floor(Math.max(0, free[1]) / 2);
+  return { left: left * scale, top: top * scale, width: 4 * units, height: 3 * units, scale };
 }
+
+// Whether the design area stands at the view's edge before the first touch: where the device's
+// primary pointer is a finger.
+export const pointsWithFingers = (page) =>
+  page.evaluate(() => window.matchMedia('(pointer: coarse)').matches);
 
 // A point of the design area (logical pixels) in the view's CSS pixels.
 export function inView(area, [x, y]) {

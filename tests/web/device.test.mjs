@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The PlaceValue team <team@placevalue.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The drill fitted to any view: the design area stands whole, centred and as large as the view
-// allows, keeps its proportions and is drawn at the device's resolution, in a window smaller than
+// The drill fitted to any view: the design area stands whole, centred (at the edge on a device
+// that points with fingers) and as large as the view allows, keeps its proportions and is drawn at the device's resolution, in a window smaller than
 // 800 x 600 as well as on a high-density screen and on a phone, upright and turned, whatever the
 // engine does with the page's viewport settings.
 
@@ -10,7 +10,8 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import {
-  designAreaIn, engine, firstFrame, galleryPicture, pause, shot, startBrowser, waitFor,
+  designAreaIn, engine, firstFrame, galleryPicture, pause, pointsWithFingers, shot, startBrowser,
+  waitFor,
 } from './browser.mjs';
 import { differingShare } from './pictures.mjs';
 
@@ -37,7 +38,7 @@ async function assertSharp(page, width, height, deviceDensity) {
 // The menu where the design area stands in that view, at most `tolerance` of its pixels unlike
 // the gallery's (more where the area is drawn smaller than designed).
 async function assertMenuFits(page, width, height, tolerance) {
-  const area = designAreaIn(width, height);
+  const area = designAreaIn(width, height, await pointsWithFingers(page));
   const menu = galleryPicture('menu');
   const picture = await shot(page, area);
   const share = differingShare(picture, 0, 0, menu);

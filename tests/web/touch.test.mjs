@@ -11,7 +11,8 @@ import assert from 'node:assert/strict';
 import { before, test } from 'node:test';
 
 import {
-  designAreaIn, engine, galleryPicture, inView, pause, startBrowser, viewPicture,
+  designAreaIn, engine, galleryPicture, inView, pause, pointsWithFingers, startBrowser,
+  viewPicture,
 } from './browser.mjs';
 import { differingShare, inkBox } from './pictures.mjs';
 import { at, candidate, keypadRoom, keysIn, placeValueText } from './screens.mjs';
@@ -47,16 +48,16 @@ before(async () => {
   }
 });
 
-// The keys of the keypad on the view: in the room beside the design area where they are there,
-// else over the screen's black. Their boxes in the view's CSS pixels.
+// The keys of the keypad on the view: in the room the design area leaves free, on its left or
+// below it, where they are there, else over the screen's black. Their boxes in the view's CSS
+// pixels.
 async function keypad(page, device, area, screen, count) {
   const view = await viewPicture(page);
   const density = view.width / device.width;
   const toView = (key) => ({ x: key.x / density, y: key.y / density, width: key.width / density,
                              height: key.height / density });
   const beside = device.width - area.width > device.height - area.height
-    ? { x: area.left + area.width + 1, y: 0, width: device.width - area.left - area.width - 1,
-        height: device.height }
+    ? { x: 0, y: 0, width: area.left - 1, height: device.height }
     : { x: 0, y: area.top + area.height + 1, width: device.width,
         height: device.height - area.top - area.height - 1 };
   const inDevice = (r) => ({ x: Math.round(r.x * density), y: Math.round(r.y * density),
@@ -102,16 +103,19 @@ for (const device of devices) {
        { skip: !engine.canTouch && `${engine.name} cannot emulate touch` }, async () => {
     const browser = await startBrowser({ ...device, touch: true });
     const page = await browser.newPage();
-    const area = designAreaIn(device.width, device.height);
+    let area = designAreaIn(device.width, device.height);
     const tap = (point) => page.tap(...inView(area, point));
     const tapKey = (key) => page.tap(key.x + key.width / 2, key.y + key.height / 2);
     const menuShown = () => screenShown(page, area, 'menu', { tolerance: kTolerance });
     const shapes = device.locale === 'ar-EG' ? digits.arabicIndic : digits.western;
     try {
       await page.goto(browser.site.url);
+      area = designAreaIn(device.width, device.height, await pointsWithFingers(page));
       await menuShown();
 
       await tap(at.menuWrite);
+      // Worked by touch, the design area stands at the view's edge, the room for the keypad whole.
+      area = designAreaIn(device.width, device.height, true);
       let asked = await question(page, area, shapes);
       const pad = await keypad(page, device, area, 'Form2', 13);
       const side = Math.min(...pad.keys.map((key) => Math.min(key.width, key.height)));
